@@ -1,0 +1,80 @@
+#include "Apparence.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+
+// Fusion, with the tighter option-button spacing the layout was drawn for.
+class StyleJeu final : public QProxyStyle {
+public:
+    StyleJeu() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+        if (m == PM_RadioButtonLabelSpacing || m == PM_CheckBoxLabelSpacing)
+            return 4;
+        return QProxyStyle::pixelMetric(m, o, w);
+    }
+};
+
+} // namespace
+
+void appliquerApparence(QApplication& app) {
+    app.setStyle(new StyleJeu); // the application owns its style
+    QPalette p;
+    using couleurs::faceBouton;
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(groupe, QPalette::Window, faceBouton);
+        p.setColor(groupe, QPalette::Button, faceBouton);
+        p.setColor(groupe, QPalette::WindowText, Qt::black);
+        p.setColor(groupe, QPalette::ButtonText, Qt::black);
+        p.setColor(groupe, QPalette::Text, Qt::black);
+        p.setColor(groupe, QPalette::Base, Qt::white);
+        p.setColor(groupe, QPalette::AlternateBase, QColor(224, 224, 224));
+        p.setColor(groupe, QPalette::Highlight, couleurs::bleuFonce);
+        p.setColor(groupe, QPalette::HighlightedText, Qt::white);
+        p.setColor(groupe, QPalette::Light, Qt::white);
+        p.setColor(groupe, QPalette::Midlight, QColor(223, 223, 223));
+        p.setColor(groupe, QPalette::Mid, QColor(160, 160, 160));
+        p.setColor(groupe, QPalette::Dark, QColor(128, 128, 128));
+        p.setColor(groupe, QPalette::Shadow, QColor(64, 64, 64));
+        p.setColor(groupe, QPalette::ToolTipBase, QColor(255, 255, 225));
+        p.setColor(groupe, QPalette::ToolTipText, Qt::black);
+        p.setColor(groupe, QPalette::PlaceholderText, QColor(128, 128, 128));
+    }
+    p.setColor(QPalette::Disabled, QPalette::Window, faceBouton);
+    p.setColor(QPalette::Disabled, QPalette::Button, faceBouton);
+    p.setColor(QPalette::Disabled, QPalette::Base, faceBouton);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    p.setColor(QPalette::Disabled, QPalette::Light, Qt::white);
+    app.setPalette(p);
+    app.setFont(policeJeu(8.25));
+}
+
+QFont policeJeu(double points, bool gras) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif); // falls back on the platform's sans-serif
+    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    f.setBold(gras);
+    return f;
+}
+
+void colorer(QWidget* w, const QColor& texte, const QColor& fond) {
+    QPalette p = w->palette();
+    if (texte.isValid()) {
+        p.setColor(QPalette::WindowText, texte);
+        p.setColor(QPalette::ButtonText, texte);
+        p.setColor(QPalette::Text, texte);
+    }
+    if (fond.isValid()) {
+        p.setColor(QPalette::Window, fond);
+        p.setColor(QPalette::Base, fond);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The game's look does not follow the desktop theme: a dark theme must not
+// invert the board, and the layout is sized for one font.
+
+#include <QColor>
+#include <QFont>
+
+class QApplication;
+class QWidget;
+
+/** Fusion style, fixed light palette, the game's font. */
+void appliquerApparence(QApplication& app);
+
+/** The game's bold font at a size in points (96 dpi: sizes are fixed in pixels). */
+QFont policeJeu(double points, bool gras = true);
+
+/** Pixels from twips, the unit the layout is drawn in. */
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
+
+/** Sets a widget's text and background colours; an invalid colour keeps the palette's. */
+void colorer(QWidget* w, const QColor& texte, const QColor& fond = QColor());
+
+namespace couleurs {
+inline const QColor faceBouton(192, 192, 192);
+inline const QColor gris(192, 192, 192);
+inline const QColor vert(0, 255, 0);
+inline const QColor jaune(255, 255, 0);
+inline const QColor cyan(0, 255, 255);
+inline const QColor rouge(255, 0, 0);
+inline const QColor noir(0, 0, 0);
+inline const QColor blanc(255, 255, 255);
+inline const QColor bleuFonce(0, 0, 128);
+inline const QColor rougeFonce(128, 0, 0);
+inline const QColor vertFonce(0, 64, 0);
+inline const QColor vertMoyen(0, 128, 0);
+inline const QColor violet(128, 0, 128);
+inline const QColor orange(255, 128, 0);
+inline const QColor barreTemps(192, 0, 0);
+} // namespace couleurs

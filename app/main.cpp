@@ -1,0 +1,37 @@
+// VERLO: start-up. Loads what the game needs, then lives on window events.
+
+#include "app/Apparence.h"
+#include "app/Demarrage.h"
+#include "app/DialoguesChargement.h"
+#include "app/EtatJeu.h"
+#include "extras/SonPlateforme.h"
+#include "game/Form1.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("verlo"));
+    QApplication::setOrganizationName(QStringLiteral("verlo"));
+    QApplication::setDesktopFileName(QStringLiteral("verlo"));
+    appliquerApparence(app);
+
+    EtatJeu etat;
+    SonPlateforme son;
+    HorlogeSysteme horloge;
+    HasardSysteme hasard;
+    const Services services{son, horloge, hasard};
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    DialoguesChargementQt dialogues;
+    if (!Charger_Donnees(etat, QCoreApplication::applicationDirPath(), dialogues))
+        return 1;
+
+    Form1 form1(etat, services);
+    form1.show();
+    QApplication::restoreOverrideCursor();
+    // Qt's French texts serve only the dialogs and edit menus: loaded once the window is up.
+    QTimer::singleShot(0, &app, installerTraductionsQt);
+    return QApplication::exec();
+}

@@ -1,0 +1,119 @@
+#pragma once
+// The main game window: the letter board, the points scale, the players'
+// panels, the options and the command buttons.
+
+#include "app/EtatJeu.h"
+#include "app/Services.h"
+#include "app/Tableau.h"
+
+#include <QWidget>
+
+class Bouton;
+class Image;
+class Panel3D;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+
+inline const QString TITRE_FORM1 =
+    QStringLiteral("   V E R L O  Version 32 bits   -   Auteur :  l'équipe VERLO");
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1(EtatJeu& etat, const Services& services, QWidget* parent = nullptr);
+
+    // Controls, under the names the rest of the game uses to reach them.
+    QTimer* Minuterie1 = nullptr;
+    Panel3D* Diff_Titre = nullptr;
+    Tableau<QRadioButton*, 1, 3> Difficulté;
+    Panel3D* Panel3D4 = nullptr;
+    Tableau<QRadioButton*, 1, 2> Nb_J;
+    QGroupBox* Frame3D1 = nullptr;
+    QGroupBox* Frame3D2 = nullptr;
+    Panel3D* Panel3D2 = nullptr;
+    Panel3D* Panel3D3 = nullptr;
+    Tableau<Panel3D*, 1, 2> Score;
+    Tableau<Panel3D*, 0, 1> Panel3D6;
+    Tableau<Panel3D*, 1, 2> Num_Mot;
+    Tableau<Panel3D*, 0, 1> Panel3D5;
+    Tableau<QLineEdit*, 1, 2> Mot_J;
+    Tableau<Image*, 1, 2> Image1;
+    Panel3D* Panel3D1 = nullptr;
+    Tableau<Panel3D*, 1, 5> Rep_H;
+    Tableau<Panel3D*, 1, 25> Mot;
+    Tableau<Panel3D*, 1, 5> Réponse;
+    Panel3D* Cadre_Temps = nullptr;
+    QScrollBar* BH_Temps = nullptr;
+    QLabel* Etiq_Temps = nullptr;
+    Panel3D* Panel3D8 = nullptr;
+    QProgressBar* Temps = nullptr;
+    Image* Son_On = nullptr;
+    Image* Son_Off = nullptr;
+    QLabel* Solution = nullptr;
+    Bouton* Avec_Tirage = nullptr;
+    Bouton* A_Propos = nullptr;
+    Bouton* Scores = nullptr;
+    Bouton* Nouv_Partie = nullptr;
+    Bouton* Nouveau = nullptr;
+    Bouton* Aide = nullptr;
+    Bouton* Quitter = nullptr;
+
+    /** Pause between two letters of the spelled solution (tests set 0). */
+    void setPauseLettresMs(int ms) { pauseLettresMs_ = ms; }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* ev) override;
+
+private:
+    // Construction (Form1.cpp)
+    void creerOptions();
+    void creerJoueur(int j);
+    void creerPlateau();
+    void creerBoutons();
+    void ordreTabulation();
+    void connecter();
+    void Form_Load();
+
+    // Options (Form1_Options.cpp)
+    void Nouv_Partie_Click();
+    void Nb_J_Click();
+    void Difficulté_Click();
+    void Diff_Titre_Click();
+    void Avec_Tirage_Click();
+    void Retour_Focus();
+
+    // Word draw and turns (Form1_Tours.cpp)
+    void Choisir_Mot();
+    void Init_Partie();
+    void Nouveau_Click();
+    void Effacer_Plateau();
+
+    // Answer time limit (Form1_Temps.cpp)
+    void BH_Temps_Change();
+    void Minuterie1_Timer();
+    void Demarrer_Chrono();
+    void Regler_Jauge(int valeur);
+
+    // Guess entry (Form1_Saisie.cpp)
+    void Mot_J_Change();
+    void Mot_J_KeyPress_Entree();
+    void Mot_J_KeyDown(int touche);
+    void Mot_J_KeyUp(int touche);
+
+    // Evaluation, scoring, end of a word (Form1_Verification.cpp)
+    void Verifier_Mot();
+    void Montrer_Solution();
+    void Compter_Points();
+    void Fin_De_Mot();
+    void Fin_Partie();
+    void Pause(int ms);
+
+    EtatJeu& e;
+    Services s;
+    int pauseLettresMs_ = 150;
+};

@@ -1,0 +1,92 @@
+// Evaluating a proposal: the marking of the line, the points of a found word,
+// the spelled solution and what follows the end of a word.
+
+#include "Form1.h"
+
+#include "Bouton.h"
+#include "Marquage.h"
+#include "Panel3D.h"
+#include "app/Apparence.h"
+#include "bonus/Carte.h"
+#include "scores/TextePoints.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+// Lets the window repaint while nothing else happens: user input waits, and no
+// core is kept busy.
+void Form1::Pause(int ms) {
+    QEventLoop boucle;
+    QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
+    boucle.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form1::Verifier_Mot() {
+    Minuterie1->stop();
+    const auto marques = Marquer(e.Mot_Cherche, e.Mot_Propose, e.Copie_Cherche, e.Copie_Propose);
+    const int debut = (e.Ligne - 1) * 5;
+    // Right places first, then wrong places: the cells change in the order marked.
+    for (int i = 1; i <= 5; ++i) {
+        Panel3D* cellule = Mot(debut + i);
+        cellule->setBackColor(marques[i - 1] == Marque::Vert ? couleurs::vert : couleurs::gris);
+        cellule->repaint();
+    }
+    for (int i = 1; i <= 5; ++i)
+        if (marques[i - 1] == Marque::Jaune) {
+            Mot(debut + i)->setBackColor(couleurs::jaune);
+            Mot(debut + i)->repaint();
+        }
+
+    if (e.Mot_Propose == e.Mot_Cherche) {
+        Compter_Points();
+        Montrer_Solution();
+        if (e.Son_Actif)
+            s.son.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
+        Fin_De_Mot();
+    } else if (e.Ligne != 5) {
+        ++e.Ligne;
+        Mot((e.Ligne - 1) * 5 + 1)->setBackColor(couleurs::cyan);
+    } else {
+        Montrer_Solution();
+        Fin_De_Mot();
+    }
+}
+
+void Form1::Montrer_Solution() {
+    e.Mot_Fini = true;
+    Cadre_Temps->hide();
+    for (int i = 1; i <= 5; ++i) {
+        Réponse(i)->show();
+        Réponse(i)->setText(e.Mot_Cherche.texte().mid(i - 1, 1));
+        s.son.bip();
+        Réponse(i)->repaint();
+        Pause(pauseLettresMs_);
+    }
+}
+
+void Form1::Compter_Points() {
+    const double points = Valeur_Points(Rep_H(6 - e.Ligne)->text());
+    e.Score_J(e.Joueur) = static_cast<std::int16_t>(std::lround(e.Score_J(e.Joueur) + points));
+    Score(e.Joueur)->setText(Texte_Points(e.Score_J(e.Joueur)));
+    const bool premierDevant = e.Score_J(1) > e.Score_J(2);
+    Score(1)->setForeColor(premierDevant ? couleurs::vert : couleurs::rouge);
+    Score(2)->setForeColor(premierDevant ? couleurs::rouge : couleurs::vert);
+    if (e.Score_J(1) == e.Score_J(2)) {
+        Score(1)->setForeColor(couleurs::vert);
+        Score(2)->setForeColor(couleurs::vert);
+    }
+}
+
+void Form1::Fin_De_Mot() {
+    if (e.Mots_Joues(e.Nb_Joueurs) > 9)
+        Fin_Partie();
+    else
+        Nouveau->setFocus();
+}
+
+void Form1::Fin_Partie() {
+    Nouvelle_Grille(e, 1, s.hasard, s.horloge);
+    Nouvelle_Grille(e, 2, s.hasard, s.horloge);
+    Init_Partie();
+}

@@ -1,0 +1,2 @@
+# tests of bonus/
+verlo_test(tst_carte tst_carte.cpp)

@@ -1,0 +1,3 @@
+# tests of game/
+verlo_test(tst_marquage tst_marquage.cpp)
+verlo_test_fenetres(tst_form1 tst_form1.cpp)

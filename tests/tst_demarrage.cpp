@@ -1,0 +1,188 @@
+// Start-up's loading: the lists, the shared texts, the score file, and the way
+// out when a list is missing.
+
+#include "app/Demarrage.h"
+#include "scores/FichierScores.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+void ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+QByteArray mots(int n) {
+    QByteArray o;
+    for (int i = 0; i < n; ++i)
+        o += "MOT" + QByteArray::number(10 + i % 90) + "\r\n";
+    return o;
+}
+
+class DialoguesFactices final : public IDialoguesChargement {
+public:
+    void avertir(const QString& titre, const QString& texte) override {
+        titres << titre;
+        messages << texte;
+    }
+    std::optional<QString> choisirFichier(const QString& dossier, const QString& filtre) override {
+        dossiers << dossier;
+        filtres << filtre;
+        return reponse ? reponse() : std::nullopt;
+    }
+
+    QStringList titres, messages, dossiers, filtres;
+    std::function<std::optional<QString>()> reponse;
+};
+
+} // namespace
+
+class TestDemarrage : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dossier;
+    QString fichier(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        QVERIFY(dossier.isValid());
+        QDir(dossier.path()).removeRecursively();
+        QDir().mkpath(dossier.path());
+        ecrire(fichier("5L-1.txt"), mots(3));
+        ecrire(fichier("5L-2.txt"), mots(1));
+        ecrire(fichier("5L-3.txt"), mots(1400));
+    }
+
+    // Catches a list loaded into the wrong slot, a shared text built wrong, or
+    // a start-up that leaves the winning lines or the options unset.
+    void demarrageComplet() {
+        EtatJeu e;
+        DialoguesFactices ui;
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
+        QVERIFY(ui.messages.isEmpty());
+        QCOMPARE(e.Nb_Mots(0), 0);
+        QCOMPARE(e.Nb_Mots(1), 3);
+        QCOMPARE(e.Nb_Mots(2), 1);
+        QCOMPARE(e.Nb_Mots(3), 1400);
+        QCOMPARE(e.Saut_Ligne, QStringLiteral("\r\n"));
+        QCOMPARE(e.Texte_Rangs, QStringLiteral("1  \r\n2  \r\n3  \r\n4  \r\n5  \r\n6  \r\n7  \r\n"
+                                               "8  \r\n9  \r\n10  \r\n11  \r\n12  "));
+        QCOMPARE(e.Niveau, 1);
+        QCOMPARE(e.Joueur, 1);
+        QCOMPARE(e.Nb_Joueurs, 1);
+        QCOMPARE(e.Chemin_Actuel, QDir::toNativeSeparators(QDir(dossier.path()).canonicalPath()));
+        QCOMPARE(e.Alignements(1), QStringLiteral("0102030405"));
+        QCOMPARE(e.Alignements(12), QStringLiteral("0107131925"));
+        // Lists beside the program, folder writable: the table lives there too.
+        QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO"));
+    }
+
+    // Catches the score file not being read at start-up, or a missing one
+    // treated as an error.
+    void fichierScoresLu() {
+        EtatJeu e;
+        DialoguesFactices ui;
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
+        QCOMPARE(e.Nb_Scores, 0);
+
+        ecrire(fichier("VERLO-SB.SCO"), "\"Lucie\",\" 120\"\r\n\"Marc\",\" 75\"\r\n");
+        EtatJeu e2;
+        QVERIFY(Charger_Donnees(e2, dossier.path(), ui));
+        QVERIFY(ui.messages.isEmpty());
+        QCOMPARE(e2.Nb_Scores, 2);
+        QCOMPARE(e2.Tab_Scores(1, 1), QStringLiteral("Lucie"));
+        QCOMPARE(e2.Tab_Scores(2, 2), QStringLiteral(" 75"));
+    }
+
+    // Catches a wrong message text or filter, and a chosen file that is ignored.
+    void listeManquanteFichierChoisi() {
+        QFile::remove(fichier("5L-2.txt"));
+        QTemporaryDir ailleurs;
+        const QString choisi = ailleurs.filePath(QStringLiteral("5l-perso.txt"));
+        ecrire(choisi, "PERSO\r\nAUTRE\r\n");
+
+        EtatJeu e;
+        DialoguesFactices ui;
+        ui.reponse = [&] {
+            // The message came after list 1 had loaded.
+            [&] {
+                QCOMPARE(e.Nb_Mots(1), 3);
+            }();
+            return std::optional<QString>(choisi);
+        };
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
+
+        QCOMPARE(ui.titres, QStringList{QStringLiteral("Contrôle Lecture Fichiers")});
+        const QString attendu = QStringLiteral("Défaut au chargement de\r\n") +
+                                fichier("5L-2.txt") +
+                                QStringLiteral("\r\nSélectionner le Répertoire\r\ncontenant ce "
+                                               "Fichier\r\nchemin courant actuel = ") +
+                                e.Chemin_Actuel;
+        QCOMPARE(ui.messages.first(), attendu);
+        QCOMPARE(ui.filtres.first(),
+                 QStringLiteral("Dictionnaire (%1) (5l*.txt 5L*.txt)").arg(fichier("5L-2.txt")));
+        QCOMPARE(ui.dossiers.first(), dossier.path());
+        QCOMPARE(e.Nb_Mots(2), 2);
+        QCOMPARE(e.Liste_Mots(2, 1).texte(), QStringLiteral("PERSO"));
+        QCOMPARE(e.Nb_Mots(3), 1400);
+        // A list from elsewhere: the table goes to the per-user folder.
+        QVERIFY(!e.Fichier_Scores.startsWith(dossier.path()));
+    }
+
+    // Catches a retry that does not look again in the program's folder after Cancel.
+    void annulerApresRemiseEnPlace() {
+        QFile::remove(fichier("5L-2.txt"));
+        EtatJeu e;
+        DialoguesFactices ui;
+        ui.reponse = [&] {
+            ecrire(fichier("5L-2.txt"), "REMIS\r\n");
+            return std::optional<QString>();
+        };
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
+        QCOMPARE(ui.messages.size(), 1);
+        QCOMPARE(e.Liste_Mots(2, 1).texte(), QStringLiteral("REMIS"));
+        QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO"));
+    }
+
+    // Catches the endless cycle: Cancel with the file still missing ends start-up
+    // with a message that names the file.
+    void annulerFichierToujoursAbsent() {
+        QFile::remove(fichier("5L-3.txt"));
+        EtatJeu e;
+        DialoguesFactices ui;
+        QVERIFY(!Charger_Donnees(e, dossier.path(), ui));
+        QCOMPARE(ui.filtres.size(), 1);
+        QCOMPARE(ui.messages.size(), 2);
+        QVERIFY(ui.messages.last().contains(fichier("5L-3.txt")));
+    }
+
+    // Catches an empty list accepted (no word could ever be drawn from it), and a
+    // chosen file that fails being taken for success.
+    void listeVideEtChoixInvalide() {
+        ecrire(fichier("5L-1.txt"), "");
+        EtatJeu e;
+        DialoguesFactices ui;
+        int appels = 0;
+        ui.reponse = [&]() -> std::optional<QString> {
+            if (++appels == 1)
+                return fichier("absent.txt");
+            ecrire(fichier("5L-1.txt"), "ENFIN\r\n");
+            return std::nullopt;
+        };
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
+        QCOMPARE(appels, 2);
+        QVERIFY(ui.messages[1].contains(fichier("absent.txt")));
+        QCOMPARE(e.Nb_Mots(1), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDemarrage)
+#include "tst_demarrage.moc"
