@@ -56,6 +56,18 @@ void appliquerApparence(QApplication& app) {
     app.setFont(policeJeu(8.25));
 }
 
+QPixmap imageJeu(const QString& ressource) {
+    if (qApp->devicePixelRatio() > 1.0) {
+        QPixmap double_(
+            QString(ressource).replace(QLatin1String(".png"), QLatin1String("@2x.png")));
+        if (!double_.isNull()) {
+            double_.setDevicePixelRatio(2.0);
+            return double_;
+        }
+    }
+    return QPixmap(ressource);
+}
+
 QFont policeJeu(double points, bool gras) {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setStyleHint(QFont::SansSerif); // falls back on the platform's sans-serif
@@ -72,9 +84,11 @@ void colorer(QWidget* w, const QColor& texte, const QColor& fond) {
         p.setColor(QPalette::Text, texte);
     }
     if (fond.isValid()) {
-        p.setColor(QPalette::Window, fond);
-        p.setColor(QPalette::Base, fond);
-        w->setAutoFillBackground(true);
+        // A text box paints its Base; every other control its Window. Setting
+        // only the one that shows keeps children (option buttons) unaffected.
+        const bool boite = w->inherits("QLineEdit");
+        p.setColor(boite ? QPalette::Base : QPalette::Window, fond);
+        w->setAutoFillBackground(!boite);
     }
     w->setPalette(p);
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 
 class QApplication;
 class QWidget;
@@ -13,6 +14,12 @@ void appliquerApparence(QApplication& app);
 
 /** The game's bold font at a size in points (96 dpi: sizes are fixed in pixels). */
 QFont policeJeu(double points, bool gras = true);
+
+/**
+ * One of the game's pictures (":/pictures/NAME.png"), the @2x drawing on a
+ * high-density screen. Only the drawing that shows is decoded.
+ */
+QPixmap imageJeu(const QString& ressource);
 
 /** Pixels from twips, the unit the layout is drawn in. */
 constexpr int px(int twips) {

@@ -6,7 +6,8 @@
 
 class Texte5 {
 public:
-    Texte5() : s_(5, QChar(0)) {} // zero-filled, as before any word is drawn
+    // Zero-filled, as before any word is drawn. Shared: the lists hold thousands.
+    Texte5() : s_(zero()) {}
     Texte5(const QString& v) : s_(v.left(5).leftJustified(5, QLatin1Char(' '))) {}
 
     const QString& texte() const { return s_; }
@@ -14,5 +15,9 @@ public:
     bool operator==(const Texte5&) const = default;
 
 private:
+    static const QString& zero() {
+        static const QString z(5, QChar(0));
+        return z;
+    }
     QString s_;
 };

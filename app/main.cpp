@@ -29,8 +29,9 @@ int main(int argc, char* argv[]) {
         return 1;
 
     Form1 form1(etat, services);
-    form1.show();
+    // Back to the arrow before the window maps, so that it never needs a cursor of its own.
     QApplication::restoreOverrideCursor();
+    form1.show();
     // Qt's French texts serve only the dialogs and edit menus: loaded once the window is up.
     QTimer::singleShot(0, &app, installerTraductionsQt);
     return QApplication::exec();

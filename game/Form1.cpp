@@ -5,7 +5,6 @@
 #include "app/Apparence.h"
 #include "bonus/Carte.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -38,8 +37,7 @@ Panel3D* panneau(QWidget* parent, const QString& nom, const QRect& g, const QStr
     auto* p = new Panel3D(parent, nom, g, alignement);
     p->setText(legende);
     p->setFont(policeJeu(points));
-    p->setForeColor(texte);
-    p->setBackColor(fond);
+    p->setColors(texte, fond);
     return p;
 }
 
@@ -49,7 +47,6 @@ Form1::Form1(EtatJeu& etat, const Services& services, QWidget* parent)
     : QWidget(parent), e(etat), s(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("   V E R L O  Version 32 bits  1.4  -  l'équipe VERLO"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/verlo.png")));
     setFixedSize(632, 403);
     colorer(this, QColor(), couleurs::bleuFonce);
 
@@ -62,9 +59,25 @@ Form1::Form1(EtatJeu& etat, const Services& services, QWidget* parent)
     creerJoueur(2);
     creerPlateau();
     creerBoutons();
-    ordreTabulation();
     connecter();
     Form_Load();
+    QTimer::singleShot(0, this, &Form1::finirConstruction);
+}
+
+// What can wait until the window shows: the first window of the program maps
+// sooner, and nothing here is seen before the first paint.
+void Form1::finirConstruction() {
+    creerBoites();
+    ordreTabulation();
+    Nouveau->setFocus(); // tab index 0; focusing also wakes the accessibility bridge
+    chargerImages();
+}
+
+void Form1::chargerImages() {
+    setWindowIcon(QIcon(imageJeu(QStringLiteral(":/pictures/verlo.png"))));
+    Avec_Tirage->setIcon(QIcon(imageJeu(QStringLiteral(":/pictures/tirage.png"))));
+    for (Image* image : {Image1(1), Image1(2), Son_On, Son_Off})
+        image->charger();
 }
 
 void Form1::creerOptions() {
@@ -88,16 +101,15 @@ void Form1::creerOptions() {
     Avec_Tirage =
         new Bouton(this, QStringLiteral("Avec_Tirage"), twips(60, 5520, 1725, 465), QString());
     Avec_Tirage->setCheckable(true);
-    Avec_Tirage->setIcon(QIcon(QStringLiteral(":/pictures/tirage.png")));
     Avec_Tirage->setIconSize(QSize(109, 23));
     Avec_Tirage->setToolTip(QStringLiteral("Tirage : une grille de bonus à chaque mot trouvé"));
 }
 
 void Form1::creerJoueur(int j) {
     const bool un = j == 1;
-    auto* cadre = new QGroupBox(QStringLiteral("Joueur %1").arg(j), this);
-    cadre->setObjectName(un ? QStringLiteral("Frame3D1") : QStringLiteral("Frame3D2"));
-    cadre->setGeometry(twips(un ? 60 : 7740, 60, 1695, 3225));
+    auto* cadre =
+        new Cadre3D(this, un ? QStringLiteral("Frame3D1") : QStringLiteral("Frame3D2"),
+                    twips(un ? 60 : 7740, 60, 1695, 3225), QStringLiteral("Joueur %1").arg(j));
     cadre->setFont(policeJeu(13.5));
     colorer(cadre, couleurs::noir, couleurs::faceBouton);
     (un ? Frame3D1 : Frame3D2) = cadre;
@@ -121,16 +133,24 @@ void Form1::creerJoueur(int j) {
     Image1(j) = new Image(cadre, indice("Image1", j),
                           un ? twips(570, 2640, 510, 510) : twips(630, 2640, 510, 510),
                           QStringLiteral(":/pictures/joueur%1.png").arg(j));
+}
 
-    auto* boite = new QLineEdit(cadre);
-    boite->setObjectName(indice("Mot_J", j));
-    boite->setGeometry(un ? twips(90, 2640, 1515, 510) : twips(60, 2640, 1575, 510));
-    boite->setFont(policeJeu(13.5));
-    colorer(boite, couleurs::noir, couleurs::cyan);
-    boite->setContextMenuPolicy(Qt::NoContextMenu);
-    boite->hide();
-    boite->raise(); // above the icon that shares its place
-    Mot_J(j) = boite;
+// A text box lays its text out as soon as it exists, which loads the font
+// database: the boxes, hidden until a game starts, are made once the window is up.
+void Form1::creerBoites() {
+    for (int j = 1; j <= 2; ++j) {
+        const bool un = j == 1;
+        auto* boite = new QLineEdit(un ? Frame3D1 : Frame3D2);
+        boite->setObjectName(indice("Mot_J", j));
+        boite->setGeometry(un ? twips(90, 2640, 1515, 510) : twips(60, 2640, 1575, 510));
+        boite->setFont(policeJeu(13.5));
+        colorer(boite, couleurs::noir, couleurs::cyan);
+        boite->hide();
+        boite->raise(); // above the icon that shares its place
+        Mot_J(j) = boite;
+        connect(boite, &QLineEdit::textChanged, this, &Form1::Mot_J_Change);
+        boite->installEventFilter(this);
+    }
 }
 
 void Form1::creerPlateau() {
@@ -243,10 +263,7 @@ void Form1::connecter() {
     connect(BH_Temps, &QScrollBar::valueChanged, this, &Form1::BH_Temps_Change);
     connect(Minuterie1, &QTimer::timeout, this, &Form1::Minuterie1_Timer);
     connect(Nouveau, &QPushButton::clicked, this, &Form1::Nouveau_Click);
-    for (int j = 1; j <= 2; ++j) {
-        connect(Mot_J(j), &QLineEdit::textChanged, this, &Form1::Mot_J_Change);
-        Mot_J(j)->installEventFilter(this);
-    }
+    connect(Scores, &QPushButton::clicked, this, &Form1::Scores_Click);
 
     // Clicks around the board give the focus back to the answer box.
     QList<Panel3D*> panneaux{Panel3D1, Panel3D4, Panel3D5(0), Panel3D5(1), Score(1), Score(2)};
@@ -268,5 +285,4 @@ void Form1::Form_Load() {
     setWindowTitle(TITRE_FORM1);
     Nouvelle_Grille(e, 1, s.hasard, s.horloge);
     Nouvelle_Grille(e, 2, s.hasard, s.horloge);
-    Nouveau->setFocus(); // tab index 0
 }

@@ -9,9 +9,9 @@
 #include <QWidget>
 
 class Bouton;
+class Cadre3D;
 class Image;
 class Panel3D;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -33,8 +33,8 @@ public:
     Tableau<QRadioButton*, 1, 3> Difficulté;
     Panel3D* Panel3D4 = nullptr;
     Tableau<QRadioButton*, 1, 2> Nb_J;
-    QGroupBox* Frame3D1 = nullptr;
-    QGroupBox* Frame3D2 = nullptr;
+    Cadre3D* Frame3D1 = nullptr;
+    Cadre3D* Frame3D2 = nullptr;
     Panel3D* Panel3D2 = nullptr;
     Panel3D* Panel3D3 = nullptr;
     Tableau<Panel3D*, 1, 2> Score;
@@ -77,6 +77,9 @@ private:
     void creerBoutons();
     void ordreTabulation();
     void connecter();
+    void finirConstruction();
+    void creerBoites();
+    void chargerImages();
     void Form_Load();
 
     // Options (Form1_Options.cpp)
@@ -112,6 +115,10 @@ private:
     void Fin_De_Mot();
     void Fin_Partie();
     void Pause(int ms);
+
+    // Score table (Form1_Scores.cpp)
+    void Scores_Click();
+    void Reprendre_Apres_Scores();
 
     EtatJeu& e;
     Services s;

@@ -8,7 +8,6 @@
 #include "app/Apparence.h"
 #include "app/Pliage.h"
 
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -7,7 +7,6 @@
 #include "Marquage.h"
 #include "Panel3D.h"
 #include "app/Apparence.h"
-#include "bonus/Carte.h"
 #include "scores/TextePoints.h"
 
 #include <QEventLoop>
@@ -83,10 +82,4 @@ void Form1::Fin_De_Mot() {
         Fin_Partie();
     else
         Nouveau->setFocus();
-}
-
-void Form1::Fin_Partie() {
-    Nouvelle_Grille(e, 1, s.hasard, s.horloge);
-    Nouvelle_Grille(e, 2, s.hasard, s.horloge);
-    Init_Partie();
 }

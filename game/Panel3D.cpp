@@ -1,8 +1,8 @@
 #include "Panel3D.h"
 
-#include <QGuiApplication>
-#include <QIcon>
+#include "app/Apparence.h"
 #include <QMouseEvent>
+#include <QPainter>
 
 Panel3D::Panel3D(QWidget* parent, const QString& nom, const QRect& geometrie,
                  Qt::Alignment alignement)
@@ -28,6 +28,13 @@ void Panel3D::setForeColor(const QColor& c) {
     setPalette(p);
 }
 
+void Panel3D::setColors(const QColor& texte, const QColor& fond) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, texte);
+    p.setColor(QPalette::Window, fond);
+    setPalette(p);
+}
+
 QColor Panel3D::backColor() const {
     return palette().color(QPalette::Window);
 }
@@ -42,13 +49,46 @@ void Panel3D::mousePressEvent(QMouseEvent* ev) {
     QLabel::mousePressEvent(ev);
 }
 
+Cadre3D::Cadre3D(QWidget* parent, const QString& nom, const QRect& geometrie, const QString& titre)
+    : QFrame(parent), titre_(titre) {
+    setObjectName(nom);
+    setGeometry(geometrie);
+    setAutoFillBackground(true);
+}
+
+void Cadre3D::setTitle(const QString& titre) {
+    titre_ = titre;
+    update();
+}
+
+void Cadre3D::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics fm = fontMetrics();
+    const int haut = fm.height() / 2;
+    // An etched line: dark, then light one pixel in.
+    const QRect r = rect().adjusted(0, haut, -1, -1);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(r.adjusted(1, 1, 0, 0));
+    if (titre_.isEmpty())
+        return;
+    const QRect zone(6, 0, fm.horizontalAdvance(titre_) + 4, fm.height());
+    p.fillRect(zone, palette().color(QPalette::Window));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(zone, Qt::AlignCenter, titre_);
+}
+
 Image::Image(QWidget* parent, const QString& nom, const QRect& geometrie, const QString& ressource)
-    : QLabel(parent) {
+    : QLabel(parent), ressource_(ressource) {
     setObjectName(nom);
     setGeometry(geometrie);
     setAlignment(Qt::AlignCenter);
-    // Through QIcon, which picks the @2x rendering on a high-density screen.
-    setPixmap(QIcon(ressource).pixmap(QSize(32, 32), qApp->devicePixelRatio()));
+}
+
+void Image::charger() {
+    if (pixmap().isNull())
+        setPixmap(imageJeu(ressource_));
 }
 
 void Image::mousePressEvent(QMouseEvent* ev) {

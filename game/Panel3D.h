@@ -13,6 +13,7 @@ public:
 
     void setBackColor(const QColor& c);
     void setForeColor(const QColor& c);
+    void setColors(const QColor& texte, const QColor& fond);
     QColor backColor() const;
     QColor foreColor() const;
 
@@ -23,15 +24,43 @@ protected:
     void mousePressEvent(QMouseEvent* ev) override;
 };
 
-/** A picture that can be clicked (player icons, the loudspeaker switch). */
+/**
+ * A bevelled frame with its caption in the top edge. Drawn here rather than by
+ * QGroupBox, which measures its font when built and so loads the font database
+ * before the window can show.
+ */
+class Cadre3D : public QFrame {
+    Q_OBJECT
+public:
+    Cadre3D(QWidget* parent, const QString& nom, const QRect& geometrie, const QString& titre);
+
+    QString title() const { return titre_; }
+    void setTitle(const QString& titre);
+
+protected:
+    void paintEvent(QPaintEvent* ev) override;
+
+private:
+    QString titre_;
+};
+
+/**
+ * A picture that can be clicked (player icons, the loudspeaker switch). The
+ * picture is decoded by charger(), which the window calls once it shows.
+ */
 class Image : public QLabel {
     Q_OBJECT
 public:
     Image(QWidget* parent, const QString& nom, const QRect& geometrie, const QString& ressource);
+
+    void charger();
 
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* ev) override;
+
+private:
+    QString ressource_;
 };

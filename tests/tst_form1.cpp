@@ -8,7 +8,6 @@
 #include "game/Panel3D.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -45,7 +44,7 @@ QString legende(QWidget* w) {
         return l->text();
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         return b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(w))
+    if (auto* g = qobject_cast<Cadre3D*>(w))
         return g->title();
     if (auto* t = qobject_cast<QLineEdit*>(w))
         return t->text();
@@ -245,7 +244,7 @@ private slots:
                 hauteur = l->contentsRect().height();
             } else if (qobject_cast<QRadioButton*>(w)) {
                 besoin = w->sizeHint().width();
-            } else if (qobject_cast<QGroupBox*>(w)) {
+            } else if (qobject_cast<Cadre3D*>(w)) {
                 besoin += 2 * fm.horizontalAdvance(QLatin1Char(' '));
             } else if (qobject_cast<QPushButton*>(w)) {
                 besoin += 6;

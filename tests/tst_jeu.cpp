@@ -9,7 +9,6 @@
 #include "game/Panel3D.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -28,6 +27,8 @@ struct Partie {
     EtatJeu e;
     ServicesDeTest d;
     std::unique_ptr<Form1> f;
+    QTimer fermeur;       // closes the end-of-game window as soon as it is up
+    QStringList fenetres; // the windows it closed, by name
 
     explicit Partie(const QStringList& liste1 = {"TERRE"}, const QStringList& liste2 = {"SALUT"},
                     const QStringList& liste3 = {"MAMAN"}) {
@@ -44,6 +45,15 @@ struct Partie {
         Remplir_Alignements(e);
         f = std::make_unique<Form1>(e, d.services());
         f->setPauseLettresMs(0);
+        e.Fichier_Scores = QStringLiteral("/nonexistent/VERLO-SB.SCO");
+        fermeur.setInterval(5);
+        QObject::connect(&fermeur, &QTimer::timeout, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                fenetres << w->objectName();
+                w->close();
+            }
+        });
+        fermeur.start();
         f->show();
         f->activateWindow();
         if (!QTest::qWaitForWindowActive(f.get()))
@@ -275,6 +285,7 @@ private slots:
         }
         // Player 2's tenth word ends the game; the next one starts at once.
         p.proposer(QStringLiteral("terre"));
+        QCOMPARE(p.fenetres, QStringList{QStringLiteral("Form4")}); // both qualify
         QCOMPARE(p.e.Mots_Joues(1), 1);
         QCOMPARE(p.e.Mots_Joues(2), 0);
         QCOMPARE(p.e.Joueur, 1);
@@ -315,6 +326,7 @@ private slots:
             QCOMPARE(p.f->Num_Mot(1)->text(), QString::number(mot));
         }
         p.cliquer(p.f->Nouveau); // during word 10: the game ends, a new one starts
+        QCOMPARE(p.fenetres, QStringList{QStringLiteral("Form5")}); // 0 points
         QCOMPARE(p.f->Num_Mot(1)->text(), QStringLiteral("1"));
         QCOMPARE(p.e.Mots_Joues(1), 1);
 

@@ -1,0 +1,49 @@
+// The score table from "Scores...", and the end of a game: ranking, the table
+// or the low-score notice, then the next game.
+
+#include "Form1.h"
+
+#include "bonus/Carte.h"
+#include "scores/Classement.h"
+#include "scores/Form4.h"
+#include "scores/Form5.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+// The table window is closed: back to the answer box, with the answer clock
+// running again (the time spent in the window counts against the line).
+void Form1::Reprendre_Apres_Scores() {
+    if (Mot_J(e.Joueur)->isVisibleTo(this)) {
+        Mot_J(e.Joueur)->setFocus();
+        Minuterie1->start();
+    }
+}
+
+void Form1::Scores_Click() {
+    Minuterie1->stop();
+    {
+        Form4 tableau(e, s, this);
+        tableau.exec();
+    }
+    Reprendre_Apres_Scores();
+}
+
+void Form1::Fin_Partie() {
+    Classer_Partie(e);
+    if (e.Qualifie(1) || e.Qualifie(2)) {
+        if (e.Son_Actif)
+            s.son.jouer(QStringLiteral("fanfare.wav"), ModeSon::Asynchrone);
+        {
+            Form4 tableau(e, s, this);
+            tableau.exec();
+        }
+        Reprendre_Apres_Scores();
+    } else {
+        Form5 avis(e, s, this);
+        avis.exec();
+    }
+    Nouvelle_Grille(e, 1, s.hasard, s.horloge);
+    Nouvelle_Grille(e, 2, s.hasard, s.horloge);
+    Init_Partie();
+}
