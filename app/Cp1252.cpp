@@ -14,18 +14,20 @@ constexpr std::array<char16_t, 32> plage80 = {
 
 namespace cp1252 {
 
+QChar caractere(char octet) {
+    const auto b = static_cast<unsigned char>(octet);
+    if (b >= 0x80 && b < 0xA0) {
+        const char16_t u = plage80[b - 0x80];
+        return u ? QChar(u) : QChar(QChar::ReplacementCharacter);
+    }
+    return QChar(b);
+}
+
 QString decoder(const QByteArray& octets) {
     QString s;
     s.reserve(octets.size());
-    for (const char o : octets) {
-        const auto b = static_cast<unsigned char>(o);
-        if (b >= 0x80 && b < 0xA0) {
-            const char16_t u = plage80[b - 0x80];
-            s.append(u ? QChar(u) : QChar(QChar::ReplacementCharacter));
-        } else {
-            s.append(QChar(b));
-        }
-    }
+    for (const char o : octets)
+        s.append(caractere(o));
     return s;
 }
 

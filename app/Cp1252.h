@@ -9,6 +9,9 @@
 
 namespace cp1252 {
 
+/** One byte; the five unassigned bytes become U+FFFD. */
+QChar caractere(char octet);
+
 /** Every byte decodes: the five unassigned bytes become U+FFFD. */
 QString decoder(const QByteArray& octets);
 

@@ -4,36 +4,30 @@
 #include "Pliage.h"
 
 #include <QFile>
+#include <algorithm>
 
 QString nomListe(int n) {
     return QStringLiteral("5L-%1.txt").arg(n);
 }
 
-namespace {
-
-// Only capitals are folded: the lists are meant to hold capitals, and a word
-// kept in lower case must stay unplayable rather than silently change.
-QString plierCapitales(const QString& ligne) {
-    QString s = ligne;
-    for (QChar& c : s)
-        if (c.isUpper())
-            c = plierMajuscule(c);
-    return s;
-}
-
-} // namespace
-
 std::vector<Texte5> lireListe(const QByteArray& octets) {
     std::vector<Texte5> mots;
     qsizetype debut = 0;
+    mots.reserve(MOTS_PAR_LISTE);
     while (debut < octets.size() && mots.size() < MOTS_PAR_LISTE) {
         qsizetype fin = octets.indexOf('\n', debut);
         if (fin < 0)
             fin = octets.size();
-        QByteArray ligne = octets.mid(debut, fin - debut);
-        if (ligne.endsWith('\r'))
-            ligne.chop(1);
-        mots.emplace_back(plierCapitales(cp1252::decoder(ligne.left(5))));
+        qsizetype longueur = fin - debut;
+        if (longueur > 0 && octets[fin - 1] == '\r')
+            --longueur;
+        QString mot(5, QLatin1Char(' '));
+        for (qsizetype i = 0; i < std::min<qsizetype>(longueur, 5); ++i) {
+            const QChar c = cp1252::caractere(octets[debut + i]);
+            // Only capitals fold: a word kept in lower case stays as it is.
+            mot[i] = c.isUpper() ? plierMajuscule(c) : c;
+        }
+        mots.emplace_back(mot);
         debut = fin + 1;
     }
     return mots;

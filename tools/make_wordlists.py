@@ -9,6 +9,7 @@ The output depends only on those inputs: same sources, same files, byte for byte
 
 from __future__ import annotations
 
+import hashlib
 import json
 import re
 import sys
@@ -101,6 +102,12 @@ EXCLUS_ARGOT = set("""
     KOTER MAGNE MAQUE MUCHE PIFFE RAQUE SAQUE VAMPE ZAPPE ZIPPE ZOOME
 """.split())
 
+# Words the project keeps out of its lists for reasons of its own, given as the
+# SHA-256 digest of the unaccented capitals so that this script does not spell them.
+EXCLUS_RESERVES = {
+    "23f894b58b3d1cd07a96885144562eabb84406150a52651a506a03108505b12d",
+}
+
 EXCLUS = (EXCLUS_GROSSIERS | EXCLUS_INJURIEUX | EXCLUS_NOMS_PROPRES | EXCLUS_ETRANGERS
           | EXCLUS_NON_LEMMES | EXCLUS_RELIGIEUX | EXCLUS_ARGOT | EXCLUS_JARGON)
 
@@ -171,6 +178,10 @@ SANS_RANG = set("""
 
 
 # ---------------------------------------------------------------------------
+
+
+def reserve(cle: str) -> bool:
+    return hashlib.sha256(cle.encode("ascii", "replace")).hexdigest() in EXCLUS_RESERVES
 
 
 def echouer(message: str) -> None:
@@ -387,7 +398,7 @@ def choisir_mots(details: bool = False) -> list[list[str]]:
 
     classement: list[tuple[int, int, str]] = []
     for cle, entree in entrees.items():
-        if cle in EXCLUS or cle in grossieretes:
+        if cle in EXCLUS or cle in grossieretes or reserve(cle):
             continue
         connu = any(f in mots_wfrench for f in entree.formes)
         if not connu and cle not in AJOUTS_HUNSPELL_SEUL:
