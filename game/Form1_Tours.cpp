@@ -44,6 +44,7 @@ void Form1::Init_Partie() {
     s.son.bip();
     Effacer_Plateau();
     Mot_J(2)->hide();
+    Image1(2)->show(); // a game ended on player 2's word must not leave the place empty
     Image1(1)->hide();
     Mot_J(1)->show();
     Mot_J(1)->clear();

@@ -61,45 +61,25 @@ private slots:
         ecrire(fichier("5L-3.txt"), mots(1400));
     }
 
-    // Catches a list loaded into the wrong slot, a shared text built wrong, or
-    // a start-up that leaves the winning lines or the options unset.
+    // Catches a list loaded into the wrong slot, a shared text built wrong, the
+    // score file not read, or the winning lines or the options left unset.
     void demarrageComplet() {
+        ecrire(fichier("VERLO-SB.SCO"), "\"Lucie\",\" 120\"\r\n\"Marc\",\" 75\"\r\n");
         EtatJeu e;
         DialoguesFactices ui;
         QVERIFY(Charger_Donnees(e, dossier.path(), ui));
         QVERIFY(ui.messages.isEmpty());
-        QCOMPARE(e.Nb_Mots(0), 0);
-        QCOMPARE(e.Nb_Mots(1), 3);
-        QCOMPARE(e.Nb_Mots(2), 1);
-        QCOMPARE(e.Nb_Mots(3), 1400);
+        QCOMPARE(QList<int>({e.Nb_Mots(0), e.Nb_Mots(1), e.Nb_Mots(2), e.Nb_Mots(3), e.Niveau,
+                             e.Joueur, e.Nb_Joueurs, e.Nb_Scores}),
+                 QList<int>({0, 3, 1, 1400, 1, 1, 1, 2}));
         QCOMPARE(e.Saut_Ligne, QStringLiteral("\r\n"));
         QCOMPARE(e.Texte_Rangs, QStringLiteral("1  \r\n2  \r\n3  \r\n4  \r\n5  \r\n6  \r\n7  \r\n"
                                                "8  \r\n9  \r\n10  \r\n11  \r\n12  "));
-        QCOMPARE(e.Niveau, 1);
-        QCOMPARE(e.Joueur, 1);
-        QCOMPARE(e.Nb_Joueurs, 1);
         QCOMPARE(e.Chemin_Actuel, QDir::toNativeSeparators(QDir(dossier.path()).canonicalPath()));
-        QCOMPARE(e.Alignements(1), QStringLiteral("0102030405"));
-        QCOMPARE(e.Alignements(12), QStringLiteral("0107131925"));
+        QCOMPARE(e.Alignements(1) + e.Alignements(12), QStringLiteral("01020304050107131925"));
+        QCOMPARE(e.Tab_Scores(1, 1) + e.Tab_Scores(2, 2), QStringLiteral("Lucie 75"));
         // Lists beside the program, folder writable: the table lives there too.
         QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO"));
-    }
-
-    // Catches the score file not being read at start-up, or a missing one
-    // treated as an error.
-    void fichierScoresLu() {
-        EtatJeu e;
-        DialoguesFactices ui;
-        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
-        QCOMPARE(e.Nb_Scores, 0);
-
-        ecrire(fichier("VERLO-SB.SCO"), "\"Lucie\",\" 120\"\r\n\"Marc\",\" 75\"\r\n");
-        EtatJeu e2;
-        QVERIFY(Charger_Donnees(e2, dossier.path(), ui));
-        QVERIFY(ui.messages.isEmpty());
-        QCOMPARE(e2.Nb_Scores, 2);
-        QCOMPARE(e2.Tab_Scores(1, 1), QStringLiteral("Lucie"));
-        QCOMPARE(e2.Tab_Scores(2, 2), QStringLiteral(" 75"));
     }
 
     // Catches a wrong message text or filter, and a chosen file that is ignored.

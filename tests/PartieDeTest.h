@@ -1,0 +1,124 @@
+#pragma once
+// The main window on a known game: one-word lists, the clock and the draws in
+// the test's hands, and short ways to play it as a player would.
+
+#include "Doubles.h"
+#include "app/Apparence.h"
+#include "bonus/Carte.h"
+#include "game/Bouton.h"
+#include "game/Form1.h"
+#include "game/Panel3D.h"
+#include "scores/FichierScores.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+struct PartieDeTest {
+    EtatJeu e;
+    ServicesDeTest d;
+    std::unique_ptr<Form1> f;
+
+    explicit PartieDeTest(const QStringList& liste1 = {"TERRE"},
+                          const QString& fichierScores = QStringLiteral("/nonexistent/S.SCO")) {
+        e.Saut_Ligne = QStringLiteral("\r\n");
+        e.Niveau = e.Joueur = e.Nb_Joueurs = 1;
+        QStringList rangs;
+        for (int i = 1; i <= 12; ++i)
+            rangs << QStringLiteral("%1  ").arg(i);
+        e.Texte_Rangs = rangs.join(e.Saut_Ligne);
+        const QStringList listes[] = {liste1, {"SALUT"}, {"MAMAN"}};
+        for (int n = 1; n <= 3; ++n) {
+            for (int k = 0; k < listes[n - 1].size(); ++k)
+                e.Liste_Mots(n, k + 1) = Texte5(listes[n - 1][k]);
+            e.Nb_Mots(n) = static_cast<std::int16_t>(listes[n - 1].size());
+        }
+        Remplir_Alignements(e);
+        e.Fichier_Scores = fichierScores;
+        Charger_Scores(e, fichierScores);
+        f = std::make_unique<Form1>(e, d.services());
+        f->setPauseLettresMs(0);
+        f->show();
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.get()))
+            qWarning("window not active: focus checks will fail");
+    }
+
+    QLineEdit* boite() const { return f->Mot_J(e.Joueur); }
+    bool vu(const QWidget* w) const { return w->isVisibleTo(f.get()); }
+    QWidget* focus() const { return f->focusWidget(); }
+    void cliquer(QWidget* w) const { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3)); }
+    // Key by key, each carrying its text, as a keyboard (dead keys included) delivers it.
+    void taper(const QString& texte) const {
+        for (const QChar c : texte)
+            for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent ev(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QCoreApplication::sendEvent(boite(), &ev);
+            }
+    }
+    void entree() const { QTest::keyClick(boite(), Qt::Key_Return); }
+    void proposer(const QString& texte) const {
+        boite()->selectAll();
+        taper(texte);
+        entree();
+    }
+    // One tick of the answer timer, as its period would have given.
+    void tic() const {
+        QTimerEvent ev(f->Minuterie1->timerId());
+        QCoreApplication::sendEvent(f->Minuterie1, &ev);
+    }
+    // Line l of the board as letters, and as colours: G green, Y yellow, - grey, C cyan.
+    QString ligne(int l) const {
+        QString s;
+        for (int c = 1; c <= 5; ++c)
+            s += f->Mot((l - 1) * 5 + c)->text();
+        return s;
+    }
+    QString couleurs(int l) const {
+        static const QList<std::pair<QColor, QChar>> noms{{couleurs::vert, 'G'},
+                                                          {couleurs::jaune, 'Y'},
+                                                          {couleurs::gris, '-'},
+                                                          {couleurs::cyan, 'C'}};
+        QString s;
+        for (int c = 1; c <= 5; ++c) {
+            QChar n = '?';
+            for (const auto& [couleur, lettre] : noms)
+                if (f->Mot((l - 1) * 5 + c)->backColor() == couleur)
+                    n = lettre;
+            s += n;
+        }
+        return s;
+    }
+    // The solution row, '_' where a cell is hidden.
+    QString solution() const {
+        QString s;
+        for (int c = 1; c <= 5; ++c)
+            s += vu(f->Réponse(c)) ? f->Réponse(c)->text() : QStringLiteral("_");
+        return s;
+    }
+    // What stands in each player's place: "B" the answer box, "I" the icon.
+    QString places() const {
+        QString s;
+        for (int j = 1; j <= 2; ++j)
+            s += QString(vu(f->Mot_J(j)) ? "B" : "") + (vu(f->Image1(j)) ? "I" : "");
+        return s;
+    }
+};
+
+// Runs `dansLaFenetre` on the next modal window as soon as it is up (the spelled
+// solution runs short event loops of its own before the window opens).
+inline void quandModale(std::function<void(QWidget*)> dansLaFenetre) {
+    auto* attente = new QTimer(qApp);
+    attente->setInterval(5);
+    QObject::connect(attente, &QTimer::timeout, [attente, dansLaFenetre] {
+        if (QWidget* d = QApplication::activeModalWidget()) {
+            attente->stop();
+            attente->deleteLater();
+            dansLaFenetre(d);
+        }
+    });
+    attente->start();
+}
