@@ -77,14 +77,13 @@ private slots:
         QVERIFY(!f.windowIcon().isNull());
 
         const QColor rougeFonce(128, 0, 0), bleuFonce(0, 0, 128), noir(0, 0, 0);
+        // clang-format off
         std::vector<Attendu> table = {
-            {"Diff_Titre", "Form1", 60, 4290, 1695, 1185, "Niveau", rougeFonce, faceBouton, 9.75,
-             true},
+            {"Diff_Titre", "Form1", 60, 4290, 1695, 1185, "Niveau", rougeFonce, faceBouton, 9.75, true},
             {"Difficulté(1)", "Diff_Titre", 180, 330, 1395, 255, "Débutant", noir, X, 9.75, true},
             {"Difficulté(2)", "Diff_Titre", 180, 570, 1395, 255, "Compétent", noir, X, 9.75, true},
             {"Difficulté(3)", "Diff_Titre", 180, 810, 1395, 255, "Expert", noir, X, 9.75, true},
-            {"Panel3D4", "Form1", 60, 3330, 1695, 915, "Nbre de joueurs", bleuFonce, faceBouton,
-             8.25, true},
+            {"Panel3D4", "Form1", 60, 3330, 1695, 915, "Nbre de joueurs", bleuFonce, faceBouton, 8.25, true},
             {"Nb_J(1)", "Panel3D4", 180, 270, 1275, 315, "1 Joueur", noir, X, 9.75, true},
             {"Nb_J(2)", "Panel3D4", 180, 540, 1335, 285, "2 Joueurs", noir, X, 9.75, true},
             {"Frame3D1", "Form1", 60, 60, 1695, 3225, "Joueur 1", noir, X, 13.5, true},
@@ -92,43 +91,35 @@ private slots:
             {"Score(1)", "Panel3D2", 120, 390, 1335, 615, "000", noir, faceBouton, 24, true},
             {"Panel3D6(0)", "Panel3D2", 120, 990, 1335, 315, "Mot N°", noir, faceBouton, 12, true},
             {"Num_Mot(1)", "Panel3D2", 360, 1290, 855, 495, "", noir, faceBouton, 18, true},
-            {"Panel3D5(0)", "Frame3D1", 60, 2220, 1575, 405, "Votre MOT", bleuFonce, faceBouton,
-             8.25, true},
-            {"Mot_J(1)", "Frame3D1", 90, 2640, 1515, 510, "", noir, QColor(0, 255, 255), 13.5,
-             false},
+            {"Panel3D5(0)", "Frame3D1", 60, 2220, 1575, 405, "Votre MOT", bleuFonce, faceBouton, 8.25, true},
+            {"Mot_J(1)", "Frame3D1", 90, 2640, 1515, 510, "", noir, QColor(0, 255, 255), 13.5, false},
             {"Image1(1)", "Frame3D1", 570, 2640, 510, 510, "", X, X, 0, true},
             {"Frame3D2", "Form1", 7740, 60, 1695, 3225, "Joueur 2", noir, X, 13.5, true},
             {"Panel3D3", "Frame3D2", 60, 360, 1575, 1845, "Score", noir, faceBouton, 13.5, true},
             {"Score(2)", "Panel3D3", 120, 390, 1335, 615, "000", noir, faceBouton, 24, true},
             {"Panel3D6(1)", "Panel3D3", 120, 990, 1335, 315, "Mot N°", noir, faceBouton, 12, true},
             {"Num_Mot(2)", "Panel3D3", 390, 1260, 855, 495, "", noir, faceBouton, 18, true},
-            {"Panel3D5(1)", "Frame3D2", 30, 2190, 1635, 435, "Votre MOT", bleuFonce, faceBouton,
-             9.75, true},
-            {"Mot_J(2)", "Frame3D2", 60, 2640, 1575, 510, "", noir, QColor(0, 255, 255), 13.5,
-             false},
+            {"Panel3D5(1)", "Frame3D2", 30, 2190, 1635, 435, "Votre MOT", bleuFonce, faceBouton, 9.75, true},
+            {"Mot_J(2)", "Frame3D2", 60, 2640, 1575, 510, "", noir, QColor(0, 255, 255), 13.5, false},
             {"Image1(2)", "Frame3D2", 630, 2640, 510, 510, "", X, X, 0, true},
             {"Panel3D1", "Form1", 1830, 0, 5895, 6015, "", QColor(255, 255, 255), noir, 8.25, true},
-            {"Cadre_Temps", "Panel3D1", 960, 4950, 4695, 930, "Temps maxi (sec.)", noir, faceBouton,
-             12, true},
+            {"Cadre_Temps", "Panel3D1", 960, 4950, 4695, 930, "Temps maxi (sec.)", noir, faceBouton, 12, true},
             {"BH_Temps", "Cadre_Temps", 2970, 105, 1560, 300, "", X, X, 0, true},
-            {"Etiq_Temps", "Cadre_Temps", 2295, 105, 600, 285, "60", noir, QColor(255, 255, 0),
-             8.25, true},
-            {"Panel3D8", "Cadre_Temps", 120, 390, 4455, 450, "", QColor(255, 255, 255), faceBouton,
-             8.25, true},
+            {"Etiq_Temps", "Cadre_Temps", 2295, 105, 600, 285, "60", noir, QColor(255, 255, 0), 8.25, true},
+            {"Panel3D8", "Cadre_Temps", 120, 390, 4455, 450, "", QColor(255, 255, 255), faceBouton, 8.25, true},
             {"Temps", "Panel3D8", 90, 90, 4245, 270, "", X, X, 0, true},
             {"Son_On", "Panel3D1", 270, 5100, 510, 510, "", X, X, 0, false},
             {"Son_Off", "Panel3D1", 270, 5100, 510, 510, "", X, X, 0, true},
-            {"Solution", "Panel3D1", 90, 5640, 825, 285, "             ", QColor(255, 255, 255),
-             noir, 0, true},
+            {"Solution", "Panel3D1", 90, 5640, 825, 285, "             ", QColor(255, 255, 255), noir, 0, true},
             {"Avec_Tirage", "Form1", 60, 5520, 1725, 465, "", X, X, 0, true},
-            {"A_Propos", "Form1", 7740, 3330, 1695, 435, "A propos...", QColor(128, 0, 128), X,
-             8.25, true},
+            {"A_Propos", "Form1", 7740, 3330, 1695, 435, "A propos...", QColor(128, 0, 128), X, 8.25, true},
             {"Scores", "Form1", 7740, 3780, 1695, 405, "Scores...", rougeFonce, X, 8.25, true},
             {"Nouv_Partie", "Form1", 7740, 4200, 1695, 435, "Nouv. Partie", noir, X, 8.25, true},
             {"Nouveau", "Form1", 7740, 4650, 1695, 435, "MOT suivant", bleuFonce, X, 8.25, true},
             {"Aide", "Form1", 7740, 5100, 1695, 405, "Aide", QColor(0, 128, 0), X, 8.25, true},
             {"Quitter", "Form1", 7740, 5550, 1695, 465, "Quitter", rougeFonce, X, 13.5, true},
         };
+        // clang-format on
         for (int k = 1; k <= 5; ++k)
             table.push_back({QStringLiteral("Rep_H(%1)").arg(k), "Panel3D1", 180,
                              300 + 960 * (5 - k), 675, 615, QString::number(5 * k), noir,
@@ -140,12 +131,10 @@ private slots:
             table.push_back({QStringLiteral("Réponse(%1)").arg(c), "Panel3D1", 960 * c, 4980, 855,
                              855, "", QColor(192, 192, 192), QColor(0, 64, 0), 24, false});
 
-        QSet<QString> noms;
         for (const auto& a : table) {
             const QString& nom = a.nom;
             QWidget* w = trouver(&f, nom);
             QVERIFY2(w, qPrintable(nom));
-            noms << nom;
             QCOMPARE(w->parentWidget()->objectName(), a.conteneur);
             const QRect g(px(a.l), px(a.t), px(a.w), px(a.h));
             QVERIFY2(w->geometry() == g, qPrintable(nom));
