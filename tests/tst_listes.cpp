@@ -91,6 +91,10 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Liste_Mots(1, 1401));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Score_J(3));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Grille_J(0, 26));
+        // Back to the state before start-up: what a list held is gone.
+        QVERIFY(Charger_Liste(e, 1, QFINDTESTDATA("tst_listes.cpp")));
+        e.remettreAZero();
+        QVERIFY(e.Nb_Mots(1) == 0 && e.Liste_Mots(1, 1).texte() == QString(5, QChar(0)));
     }
 };
 
