@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "Bouton.h"
+#include "Niveaux.h"
 #include "Panel3D.h"
 #include "app/Apparence.h"
 #include "bonus/Carte.h"
@@ -83,11 +84,9 @@ void Form1::chargerImages() {
 void Form1::creerOptions() {
     Diff_Titre = panneau(this, QStringLiteral("Diff_Titre"), twips(60, 4290, 1695, 1185),
                          QStringLiteral("Niveau"), 9.75, couleurs::rougeFonce);
-    const QStringList niveaux{QStringLiteral("Débutant"), QStringLiteral("Compétent"),
-                              QStringLiteral("Expert")};
     for (int i = 1; i <= 3; ++i)
         Difficulté(i) = option(Diff_Titre, indice("Difficulté", i),
-                               twips(180, 330 + 240 * (i - 1), 1395, 255), niveaux[i - 1]);
+                               twips(180, 330 + 240 * (i - 1), 1395, 255), legendeNiveau(i));
     Difficulté(1)->setChecked(true);
 
     Panel3D4 = panneau(this, QStringLiteral("Panel3D4"), twips(60, 3330, 1695, 915),
