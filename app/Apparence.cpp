@@ -1,6 +1,7 @@
 #include "Apparence.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -91,4 +92,23 @@ void colorer(QWidget* w, const QColor& texte, const QColor& fond) {
         w->setAutoFillBackground(!boite);
     }
     w->setPalette(p);
+}
+
+QRect twips(int gauche, int haut, int largeur, int hauteur) {
+    return {px(gauche), px(haut), px(largeur), px(hauteur)};
+}
+
+QString indice(const char* nom, int i) {
+    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(nom)).arg(i);
+}
+
+void preparerFenetre(QDialog* fenetre, const QString& nom, const QString& titre, int largeur,
+                     int hauteur, const QColor& fond) {
+    fenetre->setObjectName(nom);
+    fenetre->setWindowTitle(titre);
+    fenetre->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint);
+    fenetre->setModal(true);
+    fenetre->setFixedSize(px(largeur), px(hauteur));
+    colorer(fenetre, QColor(), fond);
 }

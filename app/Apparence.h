@@ -5,8 +5,11 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QRect>
+#include <QString>
 
 class QApplication;
+class QDialog;
 class QWidget;
 
 /** Fusion style, fixed light palette, the game's font. */
@@ -25,6 +28,16 @@ QPixmap imageJeu(const QString& ressource);
 constexpr int px(int twips) {
     return (twips + 7) / 15;
 }
+
+/** A rectangle given in twips, in pixels. */
+QRect twips(int gauche, int haut, int largeur, int hauteur);
+
+/** The object name of element i of a control array: "Mot(7)". */
+QString indice(const char* nom, int i);
+
+/** A fixed-size modal game window: its name, caption, client area (twips) and background. */
+void preparerFenetre(QDialog* fenetre, const QString& nom, const QString& titre, int largeur,
+                     int hauteur, const QColor& fond);
 
 /** Sets a widget's text and background colours; an invalid colour keeps the palette's. */
 void colorer(QWidget* w, const QColor& texte, const QColor& fond = QColor());

@@ -15,14 +15,6 @@
 
 namespace {
 
-QRect twips(int gauche, int haut, int largeur, int hauteur) {
-    return {px(gauche), px(haut), px(largeur), px(hauteur)};
-}
-
-QString indice(const char* nom, int i) {
-    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(nom)).arg(i);
-}
-
 QRadioButton* option(QWidget* parent, const QString& nom, const QRect& g, const QString& legende) {
     auto* b = new QRadioButton(legende, parent);
     b->setObjectName(nom);
@@ -35,11 +27,7 @@ QRadioButton* option(QWidget* parent, const QString& nom, const QRect& g, const 
 Panel3D* panneau(QWidget* parent, const QString& nom, const QRect& g, const QString& legende,
                  double points, const QColor& texte, const QColor& fond = couleurs::faceBouton,
                  Qt::Alignment alignement = Qt::AlignHCenter | Qt::AlignTop) {
-    auto* p = new Panel3D(parent, nom, g, alignement);
-    p->setText(legende);
-    p->setFont(policeJeu(points));
-    p->setColors(texte, fond);
-    return p;
+    return Panel3D::creer(parent, nom, g, legende, points, texte, fond, alignement);
 }
 
 } // namespace

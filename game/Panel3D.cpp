@@ -16,6 +16,16 @@ Panel3D::Panel3D(QWidget* parent, const QString& nom, const QRect& geometrie,
     setTextFormat(Qt::PlainText);
 }
 
+Panel3D* Panel3D::creer(QWidget* parent, const QString& nom, const QRect& geometrie,
+                        const QString& legende, double points, const QColor& texte,
+                        const QColor& fond, Qt::Alignment alignement) {
+    auto* p = new Panel3D(parent, nom, geometrie, alignement);
+    p->setText(legende);
+    p->setFont(policeJeu(points));
+    p->setColors(texte, fond);
+    return p;
+}
+
 void Panel3D::setBackColor(const QColor& c) {
     QPalette p = palette();
     p.setColor(QPalette::Window, c);

@@ -11,6 +11,12 @@ public:
     explicit Panel3D(QWidget* parent, const QString& nom, const QRect& geometrie,
                      Qt::Alignment alignement = Qt::AlignHCenter | Qt::AlignTop);
 
+    /** A panel with its caption, font size (points) and colours, as the layouts give them. */
+    static Panel3D* creer(QWidget* parent, const QString& nom, const QRect& geometrie,
+                          const QString& legende, double points, const QColor& texte,
+                          const QColor& fond,
+                          Qt::Alignment alignement = Qt::AlignHCenter | Qt::AlignTop);
+
     void setBackColor(const QColor& c);
     void setForeColor(const QColor& c);
     void setColors(const QColor& texte, const QColor& fond);

@@ -20,23 +20,11 @@ namespace {
 
 const QString DEUX_BLANCS = QStringLiteral("  ");
 
-QRect twips(int gauche, int haut, int largeur, int hauteur) {
-    return {px(gauche), px(haut), px(largeur), px(hauteur)};
-}
-
-QString indice(const char* nom, int i) {
-    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(nom)).arg(i);
-}
-
 /** Every panel of the table is black on the button face. */
 Panel3D* panneau(QWidget* parent, const char* nom, const QRect& g, const QString& legende,
                  double points, Qt::Alignment alignement = Qt::AlignHCenter | Qt::AlignTop) {
-    auto* p = new Panel3D(parent, QString::fromUtf8(nom), g, alignement);
-    p->setText(legende);
-    p->setFont(policeJeu(points));
-    p->setForeColor(couleurs::noir);
-    p->setBackColor(couleurs::faceBouton);
-    return p;
+    return Panel3D::creer(parent, QString::fromUtf8(nom), g, legende, points, couleurs::noir,
+                          couleurs::faceBouton, alignement);
 }
 
 /**
@@ -110,13 +98,7 @@ Panel3D* colonne(QWidget* parent, const char* nom, const QRect& g, Qt::Alignment
 
 Form4::Form4(EtatJeu& etat, const Services& /*services*/, QWidget* principale)
     : QDialog(principale), e(etat) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(TITRE_FORM4);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(px(5490), px(4335));
-    colorer(this, QColor(), couleurs::rougeFonce);
+    preparerFenetre(this, QStringLiteral("Form4"), TITRE_FORM4, 5490, 4335, couleurs::rougeFonce);
     signalerErreur = [this](const QString& titre, const QString& texte) {
         QMessageBox::warning(this, titre, texte);
     };

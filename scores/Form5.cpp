@@ -10,23 +10,9 @@
 #include <algorithm>
 #include <climits>
 
-namespace {
-
-QRect twips(int gauche, int haut, int largeur, int hauteur) {
-    return {px(gauche), px(haut), px(largeur), px(hauteur)};
-}
-
-} // namespace
-
 Form5::Form5(EtatJeu& etat, const Services& services, QWidget* principale)
     : QDialog(principale), e(etat), s(services) {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(TITRE_FORM5);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(px(5700), px(2520));
-    colorer(this, QColor(), couleurs::violet);
+    preparerFenetre(this, QStringLiteral("Form5"), TITRE_FORM5, 5700, 2520, couleurs::violet);
 
     Panel3D1 = new Panel3D(this, QStringLiteral("Panel3D1"), twips(840, 120, 4215, 1335));
     Panel3D1->setText(QStringLiteral("Votre Score trop nul ne vous permet pas d'entrer dans le "
@@ -38,9 +24,8 @@ Form5::Form5(EtatJeu& etat, const Services& services, QWidget* principale)
     Panel3D1->setBackColor(couleurs::faceBouton);
 
     for (int i = 1; i <= 2; ++i) {
-        Image1(i) =
-            new Image(this, QStringLiteral("Image1(%1)").arg(i), twips(2580, 1500, 480, 480),
-                      QStringLiteral(":/pictures/mouton%1.png").arg(i));
+        Image1(i) = new Image(this, indice("Image1", i), twips(2580, 1500, 480, 480),
+                              QStringLiteral(":/pictures/mouton%1.png").arg(i));
         Image1(i)->charger();
     }
 
