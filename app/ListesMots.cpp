@@ -1,6 +1,7 @@
 #include "ListesMots.h"
 
 #include "Cp1252.h"
+#include "Lignes.h"
 #include "Pliage.h"
 
 #include <QFile>
@@ -12,23 +13,15 @@ QString nomListe(int n) {
 
 std::vector<Texte5> lireListe(const QByteArray& octets) {
     std::vector<Texte5> mots;
-    qsizetype debut = 0;
     mots.reserve(MOTS_PAR_LISTE);
-    while (debut < octets.size() && mots.size() < MOTS_PAR_LISTE) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        if (fin < 0)
-            fin = octets.size();
-        qsizetype longueur = fin - debut;
-        if (longueur > 0 && octets[fin - 1] == '\r')
-            --longueur;
+    for (const QByteArrayView ligne : Decouper_Lignes(octets, MOTS_PAR_LISTE)) {
         QString mot(5, QLatin1Char(' '));
-        for (qsizetype i = 0; i < std::min<qsizetype>(longueur, 5); ++i) {
-            const QChar c = cp1252::caractere(octets[debut + i]);
+        for (qsizetype i = 0; i < std::min<qsizetype>(ligne.size(), 5); ++i) {
+            const QChar c = cp1252::caractere(ligne[i]);
             // Only capitals fold: a word kept in lower case stays as it is.
             mot[i] = c.isUpper() ? plierMajuscule(c) : c;
         }
         mots.emplace_back(mot);
-        debut = fin + 1;
     }
     return mots;
 }

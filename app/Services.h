@@ -42,13 +42,6 @@ struct Services {
     IHasard& hasard;
 };
 
-/** Plays nothing and does not beep. */
-class SonMuet final : public ISon {
-public:
-    void jouer(const QString&, ModeSon) override {}
-    void bip() override {}
-};
-
 class HorlogeSysteme final : public IHorloge {
 public:
     double heureDuJour() const override;

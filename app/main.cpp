@@ -1,9 +1,9 @@
 // VERLO: start-up. Loads what the game needs, then lives on window events.
 
-#include "app/Apparence.h"
 #include "app/Demarrage.h"
 #include "app/DialoguesChargement.h"
 #include "app/EtatJeu.h"
+#include "app/controles/Apparence.h"
 #include "extras/SonPlateforme.h"
 #include "game/Form1.h"
 

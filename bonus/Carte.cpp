@@ -58,6 +58,11 @@ void Nouvelle_Grille(EtatJeu& e, int slot, IHasard& hasard, const IHorloge& horl
     e.Case_Tiree = static_cast<std::int16_t>(k);
 }
 
+void Nouvelles_Grilles(EtatJeu& e, IHasard& hasard, const IHorloge& horloge) {
+    Nouvelle_Grille(e, 1, hasard, horloge);
+    Nouvelle_Grille(e, 2, hasard, horloge);
+}
+
 bool Sac_Vide(const EtatJeu& e, int p) {
     return e.Debut_Sac(p) > CASES;
 }

@@ -19,6 +19,9 @@ void Remplir_Alignements(EtatJeu& e);
 /** Deals a fresh grid to a slot (0..2) and refills its bag with 1..25. */
 void Nouvelle_Grille(EtatJeu& e, int slot, IHasard& hasard, const IHorloge& horloge);
 
+/** New cards for players 1 and 2, in this order: every fresh start of a game. */
+void Nouvelles_Grilles(EtatJeu& e, IHasard& hasard, const IHorloge& horloge);
+
 /** True once all 25 balls of slot p are drawn. */
 bool Sac_Vide(const EtatJeu& e, int p);
 

@@ -1,9 +1,12 @@
 #include "Form1.h"
 
-#include "Bouton.h"
 #include "Niveaux.h"
-#include "Panel3D.h"
-#include "app/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Cadre3D.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
+
+#include "app/controles/Apparence.h"
 #include "bonus/Carte.h"
 
 #include <QLabel>
@@ -270,6 +273,5 @@ void Form1::Form_Load() {
     Son_On->move(px(270), px(5100));
     e.Tirage_Actif = Avec_Tirage->isChecked();
     setWindowTitle(TITRE_FORM1);
-    Nouvelle_Grille(e, 1, s.hasard, s.horloge);
-    Nouvelle_Grille(e, 2, s.hasard, s.horloge);
+    Nouvelles_Grilles(e, s.hasard, s.horloge);
 }

@@ -2,9 +2,11 @@
 
 #include "Form1.h"
 
-#include "Bouton.h"
 #include "Niveaux.h"
-#include "Panel3D.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
+
 #include "bonus/Carte.h"
 
 #include <QLineEdit>
@@ -21,8 +23,7 @@ void Form1::Nouv_Partie_Click() {
     Image1(2)->show();
     Image1(1)->hide();
     Mot_J(1)->show();
-    Nouvelle_Grille(e, 1, s.hasard, s.horloge);
-    Nouvelle_Grille(e, 2, s.hasard, s.horloge);
+    Nouvelles_Grilles(e, s.hasard, s.horloge);
 }
 
 void Form1::Nb_J_Click() {

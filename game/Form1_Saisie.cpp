@@ -3,10 +3,11 @@
 
 #include "Form1.h"
 
-#include "Bouton.h"
-#include "Panel3D.h"
-#include "app/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Panel3D.h"
+
 #include "app/Pliage.h"
+#include "app/controles/Apparence.h"
 
 #include <QKeyEvent>
 #include <QLabel>

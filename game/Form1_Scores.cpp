@@ -3,6 +3,7 @@
 
 #include "Form1.h"
 
+#include "app/Sons.h"
 #include "bonus/Carte.h"
 #include "scores/Classement.h"
 #include "scores/Form4.h"
@@ -32,8 +33,7 @@ void Form1::Scores_Click() {
 void Form1::Fin_Partie() {
     Classer_Partie(e);
     if (e.Qualifie(1) || e.Qualifie(2)) {
-        if (e.Son_Actif)
-            s.son.jouer(QStringLiteral("fanfare.wav"), ModeSon::Asynchrone);
+        Jouer_Effet(e, s.son, Effet::Fanfare);
         {
             Form4 tableau(e, s, this);
             tableau.exec();
@@ -43,7 +43,6 @@ void Form1::Fin_Partie() {
         Form5 avis(e, s, this);
         avis.exec();
     }
-    Nouvelle_Grille(e, 1, s.hasard, s.horloge);
-    Nouvelle_Grille(e, 2, s.hasard, s.horloge);
+    Nouvelles_Grilles(e, s.hasard, s.horloge);
     Init_Partie();
 }

@@ -2,9 +2,11 @@
 
 #include "Form1.h"
 
-#include "Bouton.h"
-#include "Panel3D.h"
-#include "app/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
+
+#include "app/controles/Apparence.h"
 
 #include <QLineEdit>
 #include <QTimer>

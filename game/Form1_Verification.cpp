@@ -3,11 +3,13 @@
 
 #include "Form1.h"
 
-#include "Bouton.h"
 #include "Marquage.h"
-#include "Panel3D.h"
-#include "app/Apparence.h"
-#include "scores/TextePoints.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Panel3D.h"
+
+#include "app/Points.h"
+#include "app/Sons.h"
+#include "app/controles/Apparence.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -40,8 +42,7 @@ void Form1::Verifier_Mot() {
     if (e.Mot_Propose == e.Mot_Cherche) {
         Compter_Points();
         Montrer_Solution();
-        if (e.Son_Actif)
-            s.son.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
+        Jouer_Effet(e, s.son, Effet::Applaudissements);
         Fin_De_Mot();
     } else if (e.Ligne != 5) {
         ++e.Ligne;
@@ -67,7 +68,7 @@ void Form1::Montrer_Solution() {
 void Form1::Compter_Points() {
     const double points = Valeur_Points(Rep_H(6 - e.Ligne)->text());
     e.Score_J(e.Joueur) = static_cast<std::int16_t>(std::lround(e.Score_J(e.Joueur) + points));
-    Score(e.Joueur)->setText(Texte_Points(e.Score_J(e.Joueur)));
+    Score(e.Joueur)->setText(Points_En_Texte(e.Score_J(e.Joueur)));
     const bool premierDevant = e.Score_J(1) > e.Score_J(2);
     Score(1)->setForeColor(premierDevant ? couleurs::vert : couleurs::rouge);
     Score(2)->setForeColor(premierDevant ? couleurs::rouge : couleurs::vert);

@@ -1,6 +1,6 @@
 #include "Classement.h"
 
-#include "TextePoints.h"
+#include "app/Points.h"
 
 #include <utility>
 
@@ -64,7 +64,7 @@ void Classer_Partie(EtatJeu& e) {
     for (int joueur = 1; joueur <= 2; ++joueur) {
         const int r = LIGNES_SCORES + joueur;
         e.Classement(r, 1) = QString::number(joueur);
-        e.Classement(r, 2) = Texte_Points(e.Score_J(joueur));
+        e.Classement(r, 2) = Points_En_Texte(e.Score_J(joueur));
         e.Classement_Joueur(r) = static_cast<std::int16_t>(joueur);
     }
     Trier_Classement(e);

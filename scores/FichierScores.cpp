@@ -1,7 +1,8 @@
 #include "FichierScores.h"
 
-#include "TextePoints.h"
 #include "app/Cp1252.h"
+#include "app/Lignes.h"
+#include "app/Points.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -95,22 +96,14 @@ void Charger_Scores(EtatJeu& e, const QString& chemin) {
     // Cut into lines before decoding: every line end is a single byte in the code page, and
     // a huge file is never held twice over as text.
     std::vector<Fiche> retenues;
-    qsizetype debut = 0;
     qsizetype rang = 0;
-    while (debut < octets.size()) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        if (fin < 0)
-            fin = octets.size();
-        qsizetype longueur = fin - debut;
-        if (longueur > 0 && octets.at(debut + longueur - 1) == '\r')
-            --longueur;
-        if (longueur > 0) {
-            if (auto f = lireFiche(cp1252::decoder(octets.mid(debut, longueur)))) {
-                f->rang = rang++;
-                retenir(retenues, std::move(*f));
-            }
+    for (const QByteArrayView ligne : Decouper_Lignes(octets)) {
+        if (ligne.isEmpty())
+            continue;
+        if (auto f = lireFiche(cp1252::decoder(ligne.toByteArray()))) {
+            f->rang = rang++;
+            retenir(retenues, std::move(*f));
         }
-        debut = fin + 1;
     }
 
     std::sort(retenues.begin(), retenues.end(),

@@ -2,10 +2,10 @@
 
 #include "Classement.h"
 #include "FichierScores.h"
-#include "TextePoints.h"
-#include "app/Apparence.h"
-#include "game/Bouton.h"
-#include "game/Panel3D.h"
+#include "app/Points.h"
+#include "app/controles/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Panel3D.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

@@ -1,8 +1,10 @@
 #include "Form5.h"
 
-#include "app/Apparence.h"
-#include "game/Bouton.h"
-#include "game/Panel3D.h"
+#include "app/Sons.h"
+#include "app/controles/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -78,7 +80,7 @@ bool Form5::Animer() {
     Image1(2)->hide();
     Image1(1)->show();
     if (e.Son_Actif) {
-        s.son.jouer(QStringLiteral("mouton.wav"), ModeSon::Attente);
+        Jouer_Effet(e, s.son, Effet::Mouton);
         if (!garde || fermee_)
             return false;
         Image1(1)->hide();

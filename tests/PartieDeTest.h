@@ -3,11 +3,13 @@
 // the test's hands, and short ways to play it as a player would.
 
 #include "Doubles.h"
-#include "app/Apparence.h"
+#include "app/controles/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
 #include "bonus/Carte.h"
-#include "game/Bouton.h"
 #include "game/Form1.h"
-#include "game/Panel3D.h"
+
 #include "scores/FichierScores.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Points text, the ranking of a finished game and the saving of the players' names.
 
+#include "app/Points.h"
 #include "scores/Classement.h"
-#include "scores/TextePoints.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -16,7 +16,7 @@ EtatJeu etat(const QString& lignes, int score1 = 0, int score2 = 0) {
     EtatJeu e;
     for (int r = 1; const QString& l : lignes.split(u'|', Qt::SkipEmptyParts)) {
         e.Tab_Scores(r, 1) = l.contains(u':') ? l.section(u':', 0, 0) : QString(QChar(u'@' + r));
-        e.Tab_Scores(r++, 2) = l.contains(u':') ? l.section(u':', 1) : Texte_Points(l.toInt());
+        e.Tab_Scores(r++, 2) = l.contains(u':') ? l.section(u':', 1) : Points_En_Texte(l.toInt());
     }
     e.Score_J(1) = static_cast<std::int16_t>(score1);
     e.Score_J(2) = static_cast<std::int16_t>(score2);
@@ -66,7 +66,7 @@ private slots:
     // trims more than the leading blanks, takes a plus sign, other scripts' digits or what
     // follows the number, or overflows a 64-bit integer.
     void textesEtValeurs() {
-        QCOMPARE(Texte_Points(125) + Texte_Points(-5) + Texte_Points(0), " 125-5 0");
+        QCOMPARE(Points_En_Texte(125) + Points_En_Texte(-5) + Points_En_Texte(0), " 125-5 0");
         const QString lectures = " 125=125|-5=-5| 0=0|125=125|   -5=-5|=0|-=0|12ab3=12| 1 2=1|"
                                  "- 5=0|+5=0|x 9=0|١٢=0|100000000000000000000=1e20";
         for (const QString& l : lectures.split(u'|')) // text=value

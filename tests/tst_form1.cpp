@@ -2,10 +2,12 @@
 // caption, colours, font, visibility and tab order, and no caption clipped.
 
 #include "Doubles.h"
-#include "app/Apparence.h"
-#include "game/Bouton.h"
+#include "app/controles/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Cadre3D.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
 #include "game/Form1.h"
-#include "game/Panel3D.h"
 
 #include <QApplication>
 #include <QLabel>

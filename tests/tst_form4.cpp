@@ -2,9 +2,10 @@
 // qualified players, the saving on "Valider" and every way of closing it.
 
 #include "Doubles.h"
-#include "app/Apparence.h"
-#include "game/Bouton.h"
-#include "game/Panel3D.h"
+#include "app/controles/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Panel3D.h"
+
 #include "scores/Classement.h"
 #include "scores/Form4.h"
 

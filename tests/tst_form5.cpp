@@ -2,8 +2,10 @@
 // bleat, its waits, and every way of closing it.
 
 #include "Doubles.h"
-#include "game/Bouton.h"
-#include "game/Panel3D.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
+
 #include "scores/Form5.h"
 
 #include <QTest>

@@ -2,6 +2,7 @@
 // the time limit and the focus, with the clock and the draws under control.
 
 #include "PartieDeTest.h"
+#include "app/controles/Cadre3D.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
-#include "TextePoints.h"
+#include "Points.h"
 
-QString Texte_Points(int points) {
+QString Points_En_Texte(int points) {
     const QString chiffres = QString::number(points);
     return points >= 0 ? QLatin1Char(' ') + chiffres : chiffres;
 }
