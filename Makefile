@@ -8,7 +8,18 @@ CMAKE_FLAGS ?=
 PACKAGES := build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
             qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-liberation2
 
-.PHONY: all run test deps build clean format
+# Fuzzing needs clang's libFuzzer; the sanitized suite is built by the usual compiler.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+# The start-up and wake-up benchmarks watch a private X server (bench/README.md).
+BENCH_PACKAGES := xvfb python3-xlib xdotool
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_SECONDS ?= 60
+# Reports are fatal; the leak report covers what the program itself leaves behind.
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+
+.PHONY: all run test deps build clean format test-sanitize deps-fuzz fuzz deps-bench
 
 all: build
 
@@ -28,8 +39,25 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build folder.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DVERLO_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen $(SANITIZE_ENV) \
+	    ctest --output-on-failure -j $(JOBS)
+
+deps-fuzz:
+	@./tools/install-deps.sh $(PACKAGES) $(FUZZ_PACKAGES)
+
+deps-bench:
+	@./tools/install-deps.sh $(PACKAGES) $(BENCH_PACKAGES)
+
+# Each reader fuzzed FUZZ_SECONDS (see fuzz/run.sh).
+fuzz: deps-fuzz
+	fuzz/run.sh $(FUZZ_SECONDS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz

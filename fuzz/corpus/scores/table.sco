@@ -1,0 +1,3 @@
+"Anonyme"," 125"
+"Hélène"," 90"
+"Dernier, "vu""," 7"
