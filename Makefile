@@ -14,10 +14,9 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_PACKAGES := xvfb python3-xlib xdotool
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 60
-# Reports are fatal; the leak report covers what the program itself leaves behind.
-SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
-                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-                LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+# Any report fails the test that caused it, leaks included.
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all run test deps build clean format test-sanitize deps-fuzz fuzz deps-bench
 

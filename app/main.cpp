@@ -8,7 +8,36 @@
 #include "game/Form1.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs `plusTard` once the window's first paint is done, out of the user's first wait.
+void apresPremierDessin(QWidget& fenetre, std::function<void()> plusTard) {
+    class Guetteur final : public QObject {
+    public:
+        Guetteur(QObject* parent, std::function<void()> f) : QObject(parent), f_(std::move(f)) {}
+        bool eventFilter(QObject* objet, QEvent* ev) override {
+            if (ev->type() == QEvent::Paint) {
+                objet->removeEventFilter(this);
+                // Queued: the painted picture goes to the screen first.
+                QTimer::singleShot(0, this, [this] {
+                    f_();
+                    deleteLater();
+                });
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> f_;
+    };
+    fenetre.installEventFilter(new Guetteur(&fenetre, std::move(plusTard)));
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -32,7 +61,8 @@ int main(int argc, char* argv[]) {
     // Back to the arrow before the window maps, so that it never needs a cursor of its own.
     QApplication::restoreOverrideCursor();
     form1.show();
-    // Qt's French texts serve only the dialogs and edit menus: loaded once the window is up.
-    QTimer::singleShot(0, &app, installerTraductionsQt);
+    // Qt's French texts serve only the dialogs and edit menus: loaded once the window has
+    // been drawn (a load-failure dialog loads them itself).
+    apresPremierDessin(form1, installerTraductionsQt);
     return QApplication::exec();
 }

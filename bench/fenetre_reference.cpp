@@ -44,7 +44,9 @@ int main(int argc, char* argv[]) {
     (new QLineEdit(&fenetre))->setGeometry(10, 180, 101, 34);
     auto* image = new QLabel(&fenetre);
     image->setGeometry(40, 100, 34, 34);
-    QImageReader lecteur(QStringLiteral(":/joueur1.png"), "png");
+    QImageReader lecteur(QStringLiteral(":/joueur1.png"), "png"); // no plugin tried
+    lecteur.setAutoDetectImageFormat(false);
+    lecteur.setDecideFormatFromContent(false);
     image->setPixmap(QPixmap::fromImage(lecteur.read()));
 
     fenetre.show();

@@ -8,6 +8,8 @@
 #include "app/ListesMots.h"
 #include "app/Services.h"
 #include "app/controles/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Image.h"
 #include "bonus/Carte.h"
 #include "game/Form1.h"
 #include "scores/FichierScores.h"
@@ -202,7 +204,12 @@ int main(int argc, char* argv[]) {
 
     cliquer(form1.Nb_J(2));
     cliquer(form1.Avec_Tirage);
-    if (!p.e.Tirage_Actif || p.e.Nb_Joueurs != 2)
+    cliquer(form1.Son_Off); // the loudspeaker on: every effect reaches the sound interface
+    if (!p.e.Son_Actif) {
+        std::fprintf(stderr, "le haut-parleur ne répond pas : son allumé directement\n");
+        p.e.Son_Actif = true;
+    }
+    if (!p.e.Tirage_Actif || p.e.Nb_Joueurs != 2 || !p.e.Son_Actif)
         qFatal("options non prises");
 
     const std::set<long> reperes{1, 100, 500, 1000, 1500, 2000, 2500, 3000, parties};

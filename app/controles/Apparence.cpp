@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QImageReader>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -57,16 +58,29 @@ void appliquerApparence(QApplication& app) {
     app.setFont(policeJeu(8.25));
 }
 
+namespace {
+
+// Read as PNG, nothing else tried: guessing the format from the name or the bytes loads
+// every image plugin installed, a cost paid before the first window shows.
+QPixmap lirePng(const QString& chemin) {
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    lecteur.setDecideFormatFromContent(false);
+    return QPixmap::fromImage(lecteur.read());
+}
+
+} // namespace
+
 QPixmap imageJeu(const QString& ressource) {
     if (qApp->devicePixelRatio() > 1.0) {
-        QPixmap double_(
-            QString(ressource).replace(QLatin1String(".png"), QLatin1String("@2x.png")));
+        QPixmap double_ =
+            lirePng(QString(ressource).replace(QLatin1String(".png"), QLatin1String("@2x.png")));
         if (!double_.isNull()) {
             double_.setDevicePixelRatio(2.0);
             return double_;
         }
     }
-    return QPixmap(ressource);
+    return lirePng(ressource);
 }
 
 QFont policeJeu(double points, bool gras) {
