@@ -1,7 +1,8 @@
 #!/bin/bash
 # Wake-ups per second (context switches of all the process's threads) of VERLO and of the
-# reference window left idle, then of VERLO during a line (a game started with
-# "Nouv. Partie", the answer clock running, nothing typed). Then keystroke to pixels in
+# reference window left idle, then with a text cursor blinking: the reference's line edit
+# clicked, VERLO during a line (a game started with "Nouv. Partie", the answer clock
+# running, nothing typed). Then keystroke to pixels in
 # the answer box against the reference window's line edit (touche.py).
 # Usage: bench/reveils.sh [SECONDS] [KEYS]   (default 10 s per sample, 41 keys)
 # Needs: xvfb, python3-xlib, xdotool (make deps-bench). ECRAN=:n picks the display.
@@ -44,6 +45,10 @@ par_seconde() { # PID: wake-ups per second over DUREE
 "$BUILD/bench/fenetre_reference" >/dev/null 2>&1 & prog=$!
 sleep 3
 echo "référence au repos        : $(par_seconde $prog)"
+# Its line edit clicked: the text cursor blinks, as in VERLO's answer box during a line.
+xdotool mousemove 60 197 click 1
+sleep 1
+echo "référence, curseur actif  : $(par_seconde $prog)"
 kill $prog; wait $prog 2>/dev/null || true
 
 "$BUILD/verlo" >/dev/null 2>&1 & prog=$!
