@@ -11,26 +11,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-namespace {
-
-/** Runs `dedans` once a visible window of that name is up. */
-void quandFenetre(const QString& nom, std::function<void(QWidget*)> dedans) {
-    auto* attente = new QTimer(qApp);
-    attente->setInterval(5);
-    QObject::connect(attente, &QTimer::timeout, [attente, nom, dedans] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == nom && w->isVisible()) {
-                attente->stop();
-                attente->deleteLater();
-                dedans(w);
-                return;
-            }
-    });
-    attente->start();
-}
-
-} // namespace
-
 class TestAide : public QObject {
     Q_OBJECT
 
@@ -95,11 +75,14 @@ private slots:
         p.cliquer(p.f->Nouv_Partie);
         p.tic();
         bool vu = false;
-        quandFenetre(QStringLiteral("Form2"), [&](QWidget* d) {
-            vu = p.f->Minuterie1->isActive();
-            QCOMPARE(static_cast<Form2*>(d)->Etiquette3->text(), QStringLiteral("Version 4.32"));
-            QTest::keyClick(d, Qt::Key_Escape);
-        });
+        quandModale(
+            [&](QWidget* d) {
+                vu = p.f->Minuterie1->isActive();
+                QCOMPARE(static_cast<Form2*>(d)->Etiquette3->text(),
+                         QStringLiteral("Version 4.32"));
+                QTest::keyClick(d, Qt::Key_Escape);
+            },
+            QStringLiteral("Form2"));
         p.cliquer(p.f->A_Propos);
         QVERIFY(vu);
         QCOMPARE(p.focus(), p.boite());
@@ -113,19 +96,23 @@ private slots:
         QCOMPARE(p.e.Ligne, 5);
 
         bool tableau = false;
-        quandFenetre(QStringLiteral("Form3"), [&](QWidget* aide) {
-            QVERIFY(p.f->Minuterie1->isActive());
-            quandFenetre(QStringLiteral("Form4"), [&](QWidget* scores) {
-                tableau = QApplication::activeModalWidget() == scores && aide->isVisible();
-                QTest::keyClick(scores, Qt::Key_Escape);
-            });
-            p.d.horloge.avancer(61'000);
-            p.tic(); // line 5 of the tenth word times out: the game ends under Help
-            QVERIFY(tableau);
-            QCOMPARE(QApplication::activeModalWidget(), aide);
-            QCOMPARE(p.f->Num_Mot(1)->text(), QStringLiteral("1")); // the next game is on
-            aide->close();
-        });
+        quandModale(
+            [&](QWidget* aide) {
+                QVERIFY(p.f->Minuterie1->isActive());
+                quandModale(
+                    [&](QWidget* scores) {
+                        tableau = aide->isVisible(); // the table opens over Help, which stays
+                        QTest::keyClick(scores, Qt::Key_Escape);
+                    },
+                    QStringLiteral("Form4"));
+                p.d.horloge.avancer(61'000);
+                p.tic(); // line 5 of the tenth word times out: the game ends under Help
+                QVERIFY(tableau);
+                QCOMPARE(QApplication::activeModalWidget(), aide);
+                QCOMPARE(p.f->Num_Mot(1)->text(), QStringLiteral("1")); // the next game is on
+                aide->close();
+            },
+            QStringLiteral("Form3"));
         p.cliquer(p.f->Aide);
         QVERIFY(tableau);
         QCOMPARE(p.focus(), p.boite());

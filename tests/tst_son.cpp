@@ -5,27 +5,22 @@
 #include "extras/SonPlateforme.h"
 
 #include <QTemporaryDir>
-#include <QtEndian>
 
 namespace {
 
 /** A PCM WAV file of 8000 samples a second, 16-bit mono, lasting `ms`. */
 void ecrireWav(const QString& chemin, int ms) {
-    const quint32 donnees = 8000 * 2 * ms / 1000;
-    QByteArray b("RIFF....WAVEfmt ");
-    const auto mot32 = [&b](quint32 v) {
-        b.append(reinterpret_cast<const char*>(&v), 4);
-    };
-    const auto mot16 = [&b](quint16 v) {
-        b.append(reinterpret_cast<const char*>(&v), 2);
-    };
-    mot32(qToLittleEndian<quint32>(16));
-    mot16(1), mot16(1), mot32(8000), mot32(16000), mot16(2), mot16(16);
-    b.append("data");
-    mot32(donnees);
-    b.append(QByteArray(donnees, '\0'));
     QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QDataStream d(&f);
+    d.setByteOrder(QDataStream::LittleEndian);
+    const quint32 taille = 16 * ms;
+    d.writeRawData("RIFF....WAVEfmt ", 16);
+    d << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2)
+      << quint16(16);
+    d.writeRawData("data", 4);
+    d << taille;
+    d.writeRawData(QByteArray(taille, '\0').constData(), taille);
 }
 
 struct MoteurFactice final : IMoteurSon {
@@ -100,20 +95,17 @@ private slots:
         QCOMPARE(attentes, QList<int>{500 + SonPlateforme::MARGE_MS});
     }
 
-    // Catches a synchronous play waiting for a sound no device will ever finish.
-    void sansSortieRetourImmediat() {
-        SonPlateforme s = son(true, false);
-        s.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
+    // Catches a synchronous play waiting for a sound no device will ever finish, or a
+    // missing module that breaks the game or is looked for at every sound.
+    void sansSortieNiModule() {
+        SonPlateforme sansSortie = son(true, false);
+        sansSortie.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
         QVERIFY(journal.last().startsWith(QStringLiteral("jouer ")) && attentes.isEmpty());
-    }
-
-    // Catches a missing module that breaks the game or is looked for at every sound.
-    void sansModuleSilence() {
-        SonPlateforme s = son(false, true);
-        s.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
-        s.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
-        QVERIFY(journal.isEmpty() && attentes.isEmpty());
-        QCOMPARE(chargements, 1);
+        init();
+        SonPlateforme sansModule = son(false, true);
+        sansModule.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
+        sansModule.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
+        QVERIFY(journal.isEmpty() && attentes.isEmpty() && chargements == 1);
         QVERIFY(!SonPlateforme::chargerModule(programme()));
     }
 
