@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     appliquerApparence(app);
 
     EtatJeu etat;
-    SonPlateforme son;
+    SonPlateforme son(QCoreApplication::applicationDirPath());
     HorlogeSysteme horloge;
     HasardSysteme hasard;
     const Services services{son, horloge, hasard};

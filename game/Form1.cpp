@@ -204,11 +204,14 @@ void Form1::creerPlateau() {
 
     Son_On = new Image(Panel3D1, QStringLiteral("Son_On"), twips(240, 4470, 510, 510),
                        QStringLiteral(":/pictures/son_on.png"));
-    Son_On->setToolTip(QStringLiteral("Couper le son"));
     Son_On->hide();
     Son_Off = new Image(Panel3D1, QStringLiteral("Son_Off"), twips(270, 5100, 510, 510),
                         QStringLiteral(":/pictures/son_off.png"));
-    Son_Off->setToolTip(QStringLiteral("Activer le son"));
+    for (auto [image, texte] : {std::pair{Son_Off, "Son coupé : cliquer pour l'activer"},
+                                std::pair{Son_On, "Son activé : cliquer pour le couper"}}) {
+        image->setToolTip(QString::fromUtf8(texte));
+        image->setAccessibleName(QString::fromUtf8(texte));
+    }
 
     Solution = new QLabel(QString(13, QLatin1Char(' ')), Panel3D1);
     Solution->setObjectName(QStringLiteral("Solution"));
@@ -254,6 +257,11 @@ void Form1::connecter() {
     connect(Minuterie1, &QTimer::timeout, this, &Form1::Minuterie1_Timer);
     connect(Nouveau, &QPushButton::clicked, this, &Form1::Nouveau_Click);
     connect(Scores, &QPushButton::clicked, this, &Form1::Scores_Click);
+    connect(Son_Off, &Image::clicked, this, &Form1::Son_Off_Click);
+    connect(Son_On, &Image::clicked, this, &Form1::Son_On_Click);
+    connect(A_Propos, &QPushButton::clicked, this, &Form1::A_Propos_Click);
+    connect(Aide, &QPushButton::clicked, this, &Form1::Aide_Click);
+    connect(Quitter, &QPushButton::clicked, this, &Form1::Quitter_Click);
 
     // Clicks around the board give the focus back to the answer box.
     QList<Panel3D*> panneaux{Panel3D1, Panel3D4, Panel3D5(0), Panel3D5(1), Score(1), Score(2)};

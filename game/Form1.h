@@ -116,6 +116,13 @@ private:
     void Fin_Partie();
     void Pause(int ms);
 
+    // Sound switch, About, Help, leaving (Form1_Annexes.cpp)
+    void Son_Off_Click();
+    void Son_On_Click();
+    void A_Propos_Click();
+    void Aide_Click();
+    void Quitter_Click();
+
     // Score table (Form1_Scores.cpp)
     void Scores_Click();
     void Reprendre_Apres_Scores();

@@ -3,7 +3,7 @@
 
 #include "Form1.h"
 
-#include "Marquage.h"
+#include "app/Marquage.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Panel3D.h"
 

@@ -14,9 +14,11 @@ public:
                                                      : QStringLiteral(":async"));
     }
     void bip() override { ++bips; }
+    void preparer() override { ++preparations; }
 
     QStringList joues;
     int bips = 0;
+    int preparations = 0;
 };
 
 class HorlogeReglable final : public IHorloge {

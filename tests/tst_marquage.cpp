@@ -1,6 +1,6 @@
 // Marking a proposal against the hidden word, and the points scale beside the rows.
 
-#include "game/Marquage.h"
+#include "app/Marquage.h"
 #include "game/Niveaux.h"
 
 #include <QtTest>
