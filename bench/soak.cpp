@@ -1,6 +1,7 @@
 // Long use: plays N complete games through the real windows, offscreen, as fast as the
 // windows go (2 players, bonus draw on, the score table or the low-score notice at each
-// end, "Scores..." opened once a game), and prints resident memory along the way.
+// end, "Scores..." every 7th game, "A propos..." and "Aide" every 10th), and prints
+// resident memory along the way.
 // Sounds are counted, the clock moves only when told, every pause is instant.
 // Usage: soak [GAMES]   (default 3000)
 
@@ -101,6 +102,10 @@ bool repondreFenetreModale(long partie) {
         cliquer(controle(d, QStringLiteral("Annuler")));
     } else if (nom == QLatin1String("Form5")) { // the low-score notice
         cliquer(controle(d, QStringLiteral("Daccord")));
+    } else if (nom == QLatin1String("Form2")) { // "A propos..."
+        cliquer(controle(d, QStringLiteral("OK")));
+    } else if (nom == QLatin1String("Form3")) { // "Aide"
+        cliquer(controle(d, QStringLiteral("Quitter")));
     } else if (nom == QLatin1String("Form6")) { // the bonus draw: stop the spin, then close
         if (auto* b = controle<QAbstractButton>(d, QStringLiteral("Arrêt")); b && b->isEnabled())
             cliquer(b);
@@ -172,6 +177,10 @@ struct Partie {
         tic();
         if (numero % 7 == 0) // "Scores..." during a word
             cliquer(f->Scores);
+        if (numero % 10 == 0) { // and the two other windows of the main window
+            cliquer(f->A_Propos);
+            cliquer(f->Aide);
+        }
         for (int mot = 1; mot <= 20; ++mot) {
             jouerMot();
             if (mot < 20)
