@@ -33,6 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         f.write(reinterpret_cast<const char*>(donnees), static_cast<qint64>(taille));
     }
 
+    // Each save starts from no file: what an earlier input left there plays no part.
+    QFile::remove(premier);
+    QFile::remove(second);
     EtatJeu e;
     Charger_Scores(e, lu);
     exiger(e.Nb_Scores >= 0 && e.Nb_Scores <= LIGNES_SCORES, "au plus douze scores");
