@@ -106,6 +106,9 @@ void Form6::Form_Load(QWidget* principale) {
 // must not redraw a renewed card over the flashed line.
 void Form6::showEvent(QShowEvent* ev) {
     QDialog::showEvent(ev);
+    // The focus walks from button to button as the draw goes on: it shows from the
+    // start, not only once the player has pressed Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     if (!std::exchange(activee_, true))
         Form_Activate();
 }
