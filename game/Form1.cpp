@@ -2,6 +2,7 @@
 
 #include "Niveaux.h"
 #include "app/controles/Bouton.h"
+#include "app/controles/BoutonBascule.h"
 #include "app/controles/Cadre3D.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
@@ -89,8 +90,7 @@ void Form1::creerOptions() {
     Nb_J(1)->setChecked(true);
 
     Avec_Tirage =
-        new Bouton(this, QStringLiteral("Avec_Tirage"), twips(60, 5520, 1725, 465), QString());
-    Avec_Tirage->setCheckable(true);
+        new BoutonBascule(this, QStringLiteral("Avec_Tirage"), twips(60, 5520, 1725, 465));
     Avec_Tirage->setIconSize(QSize(109, 23));
     Avec_Tirage->setToolTip(QStringLiteral("Tirage : une grille de bonus à chaque mot trouvé"));
 }

@@ -112,6 +112,8 @@ private:
     void Verifier_Mot();
     void Montrer_Solution();
     void Compter_Points();
+    void Montrer_Scores();
+    void Ouvrir_Tirage();
     void Fin_De_Mot();
     void Fin_Partie();
     void Pause(int ms);

@@ -10,6 +10,7 @@
 #include "app/Points.h"
 #include "app/Sons.h"
 #include "app/controles/Apparence.h"
+#include "bonus/Form6.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -43,6 +44,8 @@ void Form1::Verifier_Mot() {
         Compter_Points();
         Montrer_Solution();
         Jouer_Effet(e, s.son, Effet::Applaudissements);
+        if (e.Tirage_Actif)
+            Ouvrir_Tirage();
         Fin_De_Mot();
     } else if (e.Ligne != 5) {
         ++e.Ligne;
@@ -68,6 +71,11 @@ void Form1::Montrer_Solution() {
 void Form1::Compter_Points() {
     const double points = Valeur_Points(Rep_H(6 - e.Ligne)->text());
     e.Score_J(e.Joueur) = static_cast<std::int16_t>(std::lround(e.Score_J(e.Joueur) + points));
+    Montrer_Scores();
+}
+
+// The current player's score, and who leads: after a found word and after a paid bonus line.
+void Form1::Montrer_Scores() {
     Score(e.Joueur)->setText(Points_En_Texte(e.Score_J(e.Joueur)));
     const bool premierDevant = e.Score_J(1) > e.Score_J(2);
     Score(1)->setForeColor(premierDevant ? couleurs::vert : couleurs::rouge);
@@ -76,6 +84,12 @@ void Form1::Compter_Points() {
         Score(1)->setForeColor(couleurs::vert);
         Score(2)->setForeColor(couleurs::vert);
     }
+}
+
+// The bonus draw; the found word's handling goes on once the window is closed.
+void Form1::Ouvrir_Tirage() {
+    Form6 tirage(e, s, this, [this] { Montrer_Scores(); });
+    tirage.exec();
 }
 
 void Form1::Fin_De_Mot() {

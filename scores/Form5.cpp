@@ -1,16 +1,14 @@
 #include "Form5.h"
 
+#include "app/Attente.h"
 #include "app/Sons.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
-#include <climits>
 
 Form5::Form5(EtatJeu& etat, const Services& services, QWidget* principale)
     : QDialog(principale), e(etat), s(services) {
@@ -101,18 +99,7 @@ bool Form5::Animer() {
  */
 bool Form5::Attendre() {
     const QPointer<Form5> garde(this);
-    IHorloge& horloge = s.horloge; // outlives the window
-    const std::int64_t fin = horloge.monotoneMs() + attenteMs_;
-    QTimer reveil;
-    reveil.setSingleShot(true);
-    reveil.setTimerType(Qt::PreciseTimer);
-    for (std::int64_t reste = attenteMs_; reste > 0; reste = fin - horloge.monotoneMs()) {
-        reveil.start(static_cast<int>(std::min<std::int64_t>(reste, INT_MAX)));
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (!garde || fermee_)
-            return false;
-    }
-    return true;
+    return ::Attendre(s.horloge, attenteMs_, [garde] { return !garde || garde->fermee_; });
 }
 
 void Form5::Daccord_Click() {

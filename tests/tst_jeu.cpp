@@ -300,6 +300,7 @@ private slots:
         p.f->Nouveau->setFocus();
         p.tic();
         QCOMPARE(p.focus(), p.boite());
+        quandModale([](QWidget* tirage) { tirage->close(); }); // the bonus draw opens
         p.proposer(QStringLiteral("terre")); // the bonus toggle keeps the game as it is
         p.cliquer(p.f->Avec_Tirage);
         QVERIFY(!p.e.Tirage_Actif && p.e.Score_J(1) == 25);

@@ -93,11 +93,12 @@ QFont policeJeu(double points, bool gras) {
 
 void colorer(QWidget* w, const QColor& texte, const QColor& fond) {
     QPalette p = w->palette();
-    if (texte.isValid()) {
-        p.setColor(QPalette::WindowText, texte);
-        p.setColor(QPalette::ButtonText, texte);
-        p.setColor(QPalette::Text, texte);
-    }
+    // A disabled control keeps the palette's grey text: a coloured caption must not
+    // make a disabled button look live.
+    if (texte.isValid())
+        for (const auto groupe : {QPalette::Active, QPalette::Inactive})
+            for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+                p.setColor(groupe, role, texte);
     if (fond.isValid()) {
         // A text box paints its Base; every other control its Window. Setting
         // only the one that shows keeps children (option buttons) unaffected.
