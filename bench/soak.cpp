@@ -43,11 +43,14 @@ public:
     long bips = 0;
 };
 
+// Every reading moves the clock on by more than any pause lasts, so that each wait of the
+// windows ends after one pass of the event loop; a line still never times out.
 class HorlogeManuelle final : public IHorloge {
 public:
     double heureDuJour() const override { return 36000.0 + ms / 1000.0; }
-    std::int64_t monotoneMs() const override { return ms; }
-    std::int64_t ms = 1'000'000;
+    std::int64_t monotoneMs() const override { return ms += PAS; }
+    static constexpr std::int64_t PAS = 1000;
+    mutable std::int64_t ms = 1'000'000;
 };
 
 class HasardFixe final : public IHasard {
@@ -106,14 +109,26 @@ bool repondreFenetreModale(long partie) {
         cliquer(controle(d, QStringLiteral("OK")));
     } else if (nom == QLatin1String("Form3")) { // "Aide"
         cliquer(controle(d, QStringLiteral("Quitter")));
-    } else if (nom == QLatin1String("Form6")) { // the bonus draw: stop the spin, then close
-        if (auto* b = controle<QAbstractButton>(d, QStringLiteral("Arrêt")); b && b->isEnabled())
-            cliquer(b);
-        else if (auto* ok = controle<QAbstractButton>(d, QStringLiteral("Sortie"));
-                 ok && ok->isEnabled())
-            cliquer(ok);
-        else
-            return true; // busy: asked again at the next pass
+    } else if (nom == QLatin1String("Form6")) { // the bonus draw: spin, draw, cover, close
+        // One step a pass, so that the spin shows at least one picture. "Placer" stays on
+        // after a covering: it is pressed once after each draw.
+        static bool tire = false;
+        const auto bouton = [d](const char* n) {
+            auto* b = controle<QAbstractButton>(d, QString::fromUtf8(n));
+            return b->isEnabled() ? b : nullptr;
+        };
+        if (auto* tirer = bouton("Tirer")) {
+            cliquer(tirer);
+            tire = true;
+        } else if (auto* placer = bouton("Placer"); placer && tire) {
+            cliquer(placer);
+            tire = false;
+        } else if (auto* melanger = bouton("Mélanger")) {
+            cliquer(melanger);
+        } else {
+            cliquer(controle(d, QStringLiteral("Fermer")));
+            tire = false;
+        }
     } else {
         static std::set<QString> vues;
         if (vues.insert(nom).second)
