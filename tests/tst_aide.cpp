@@ -117,6 +117,36 @@ private slots:
         QVERIFY(tableau);
         QCOMPARE(p.focus(), p.boite());
     }
+
+    // Catches a time-out under Help that validates a found word but cannot open the
+    // draw window over Help, or leaves the program unusable once it closes.
+    void tirageSousAide() {
+        QTemporaryDir dossier;
+        PartieDeTest p({"TERRE"}, dossier.filePath(QStringLiteral("S.SCO")));
+        p.cliquer(p.f->Avec_Tirage);
+        p.cliquer(p.f->Nouv_Partie);
+        p.tic();
+        p.taper(QStringLiteral("erre"));
+        bool tirage = false;
+        quandModale(
+            [&](QWidget* aide) {
+                quandModale(
+                    [&](QWidget* grille) {
+                        tirage = aide->isVisible() && grille->isVisible();
+                        QTest::keyClick(grille, Qt::Key_Escape);
+                    },
+                    QStringLiteral("Form6"));
+                p.d.horloge.avancer(61'000);
+                p.tic(); // the typed word goes in by itself, and it is the right one
+                QCOMPARE(QApplication::activeModalWidget(), aide);
+                aide->close();
+            },
+            QStringLiteral("Form3"));
+        p.cliquer(p.f->Aide);
+        QVERIFY(tirage);
+        QCOMPARE(p.e.Score_J(1), 25);
+        QCOMPARE(p.focus(), p.boite());
+    }
 };
 
 QTEST_MAIN(TestAide)
