@@ -60,11 +60,33 @@ private slots:
         p.entree();                                       // an empty box uses up a line too
         QCOMPARE(p.couleurs(3) + p.couleurs(4), QStringLiteral("-----C----"));
         // Accents fold to the list's capitals; the box keeps what was typed.
+        p.proposer(QStringLiteral("eterr")); // a yellow in the last column too
+        QCOMPARE(p.couleurs(4) + p.couleurs(5), QStringLiteral("YYYGYC----"));
         p.taper(QStringLiteral("térré"));
-        QCOMPARE(p.ligne(4), QStringLiteral("TERRE"));
+        QCOMPARE(p.ligne(5), QStringLiteral("TERRE"));
         QCOMPARE(p.boite()->text(), QStringLiteral("térré"));
         p.entree();
-        QCOMPARE(p.couleurs(4), QStringLiteral("GGGGG"));
+        QCOMPARE(p.couleurs(5), QStringLiteral("GGGGG"));
+    }
+
+    // Catches a cell, a colour or a letter of the solution left over from the last word when
+    // the next one starts, by "MOT suivant" or by a new game.
+    void plateauEfface() {
+        P p;
+        for (Bouton* suivant : {p.f->Nouveau, p.f->Nouv_Partie}) {
+            p.cliquer(p.f->Nouv_Partie);
+            p.tic();
+            for (const char* mot : {"etrer", "rrete", "eterr", "reter", "ertre"})
+                p.proposer(QString::fromLatin1(mot)); // every cell lettered and coloured
+            const QString avant = p.couleurs(1) + p.couleurs(2) + p.couleurs(3) + p.couleurs(4);
+            QVERIFY(!(avant + p.couleurs(5)).contains(u'-') && p.solution() == "TERRE");
+            p.cliquer(suivant);
+            p.tic();
+            QCOMPARE(p.ligne(1) + p.ligne(2) + p.ligne(3) + p.ligne(4) + p.ligne(5), "T    ");
+            QCOMPARE(p.couleurs(1) + p.couleurs(2) + p.couleurs(3) + p.couleurs(4) + p.couleurs(5),
+                     "G" + QString(24, u'-'));
+            QVERIFY(p.solution() == "_____" && p.vu(p.f->Cadre_Temps));
+        }
     }
 
     // Catches points read from the wrong label or scale, wrong lead colours, or a
@@ -123,7 +145,8 @@ private slots:
                 QCOMPARE(p.focus(), p.boite());
                 if (j == 2 && mot == 10)
                     break;
-                p.proposer(QStringLiteral("terre"));
+                p.proposer(QStringLiteral("terre")); // player 1 leads, then a tie
+                QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
                 QCOMPARE(p.f->Score(2)->foreColor(), j == 1 ? couleurs::rouge : couleurs::vert);
                 QCOMPARE(p.focus(), p.f->Nouveau);
             }
@@ -134,6 +157,12 @@ private slots:
         QCOMPARE(p.e.Mots_Joues(1) * 10 + p.e.Mots_Joues(2), 10); // a new game: 1 and 0
         QCOMPARE(p.f->Score(1)->text() + p.f->Score(2)->text(), QStringLiteral("000000"));
         QCOMPARE(p.places(), QStringLiteral("BI"));
+        p.tic();
+        p.cliquer(p.f->Nouveau);
+        p.proposer(QStringLiteral("terre")); // player 2 leads
+        QVERIFY(p.f->Score(1)->foreColor() == couleurs::rouge &&
+                p.f->Score(2)->foreColor() == couleurs::vert && p.e.Score_J(2) == 25);
+        p.cliquer(p.f->Nouveau);
         // Back to one player during player 2's word.
         p.cliquer(p.f->Nouveau);
         p.cliquer(p.f->Nb_J(1));
@@ -285,10 +314,12 @@ private slots:
         p.cliquer(p.f->Mot(7));
         QCOMPARE(p.focus(), p.f->Nouveau); // no box shown yet
         p.cliquer(p.f->Nouv_Partie);
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 p.f->Mot(7), p.f->Rep_H(2), p.f->Score(2), p.f->Panel3D1, p.f->Panel3D4,
-                 p.f->Panel3D5(1), p.f->Frame3D1, p.f->Frame3D2, p.f->Temps, p.f->Diff_Titre,
-                 p.f->Avec_Tirage}) {
+        QList<QWidget*> cibles{p.f->Score(1),    p.f->Score(2),    p.f->Panel3D1,   p.f->Panel3D4,
+                               p.f->Panel3D5(0), p.f->Panel3D5(1), p.f->Frame3D1,   p.f->Frame3D2,
+                               p.f->Temps,       p.f->Diff_Titre,  p.f->Avec_Tirage};
+        for (int k = 1; k <= 25; ++k)
+            cibles << p.f->Mot(k) << (k <= 5 ? p.f->Rep_H(k) : p.f->Mot(k));
+        for (QWidget* w : cibles) {
             p.f->Nouveau->setFocus();
             p.cliquer(w);
             QVERIFY2(p.focus() == p.boite(), qPrintable(w->objectName()));
