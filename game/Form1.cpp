@@ -110,9 +110,9 @@ void Form1::creerJoueur(int j) {
     (un ? Panel3D2 : Panel3D3) = panneauScore;
     Score(j) = panneau(panneauScore, indice("Score", j), twips(120, 390, 1335, 615),
                        QStringLiteral("000"), 24, couleurs::noir);
-    // Player 2's counter stands 2 px higher and would cut the caption's foot at 12 points.
+    // Player 2's counter stands 2 px higher and covers the caption's foot down to 11.25 points.
     Panel3D6(j - 1) = panneau(panneauScore, indice("Panel3D6", j - 1), twips(120, 990, 1335, 315),
-                              QStringLiteral("Mot N°"), un ? 12 : 11.25, couleurs::noir);
+                              QStringLiteral("Mot N°"), un ? 12 : 10.5, couleurs::noir);
     Num_Mot(j) = panneau(panneauScore, indice("Num_Mot", j),
                          un ? twips(360, 1290, 855, 495) : twips(390, 1260, 855, 495), QString(),
                          18, couleurs::noir, couleurs::faceBouton, Qt::AlignCenter);

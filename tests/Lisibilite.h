@@ -19,9 +19,23 @@ namespace lisibilite {
 inline std::pair<QString, QRect> legende(QWidget* w) {
     const QFontMetrics fm(w->font());
     if (auto* l = qobject_cast<QLabel*>(w)) {
-        const QRect place = l->contentsRect().adjusted(l->indent() > 0 ? l->indent() : 0, 0, 0, 0);
+        // A framed label with no indent set keeps half an "x" from the edges it is aligned to.
+        const int retrait = l->indent() >= 0      ? l->indent()
+                            : l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2
+                                                  : 0;
+        const Qt::Alignment a = l->alignment();
+        const QRect place =
+            l->contentsRect().adjusted(l->margin() + (a & Qt::AlignLeft ? retrait : 0),
+                                       l->margin() + (a & Qt::AlignTop ? retrait : 0),
+                                       -l->margin() - (a & Qt::AlignRight ? retrait : 0),
+                                       -l->margin() - (a & Qt::AlignBottom ? retrait : 0));
         const int sens = l->wordWrap() ? Qt::TextWordWrap : 0;
-        return {l->text(), fm.boundingRect(place, int(l->alignment()) | sens, l->text())};
+        const QRect lignes = fm.boundingRect(place, int(a) | sens, l->text());
+        if (l->wordWrap() || l->text().contains(u'\n'))
+            return {l->text(), lignes};
+        const QRect encre = fm.tightBoundingRect(l->text()); // one line: what is inked
+        return {l->text(), QRect(lignes.left(), lignes.top() + fm.ascent() + encre.top(),
+                                 lignes.width(), encre.height())};
     }
     if (auto* c = qobject_cast<Cadre3D*>(w)) // 6 px in, 2 px either side
         return {c->title(), QRect(6, 0, fm.horizontalAdvance(c->title()) + 4, fm.height())};
