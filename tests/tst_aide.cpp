@@ -1,6 +1,7 @@
 // The Help and About windows: the help text's line layout, the example marked by the
 // game's own rule, and the answer clock that runs on while they are open.
 
+#include "Lisibilite.h"
 #include "PartieDeTest.h"
 #include "app/Marquage.h"
 #include "extras/EtiquetteAide.h"
@@ -37,6 +38,18 @@ private slots:
         for (QLabel* l : aide.findChildren<QLabel*>())
             if (l->wordWrap() && !l->text().isEmpty())
                 QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
+    }
+
+    // Catches a caption cut by its control and a control that shows no focus.
+    void lisibles() {
+        Form2 apropos(nullptr);
+        Form3 aide(nullptr);
+        for (QWidget* w : std::initializer_list<QWidget*>{&apropos, &aide}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QCOMPARE(lisibilite::legendesCoupees(w).join("; "), QString());
+            QCOMPARE(lisibilite::focusInvisibles(w).join("; "), QString());
+        }
     }
 
     // Catches an example coloured otherwise than the game would colour it.
