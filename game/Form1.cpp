@@ -110,8 +110,9 @@ void Form1::creerJoueur(int j) {
     (un ? Panel3D2 : Panel3D3) = panneauScore;
     Score(j) = panneau(panneauScore, indice("Score", j), twips(120, 390, 1335, 615),
                        QStringLiteral("000"), 24, couleurs::noir);
+    // Player 2's counter stands 2 px higher and covers the caption's foot down to 11.25 points.
     Panel3D6(j - 1) = panneau(panneauScore, indice("Panel3D6", j - 1), twips(120, 990, 1335, 315),
-                              QStringLiteral("Mot N°"), 12, couleurs::noir);
+                              QStringLiteral("Mot N°"), un ? 12 : 10.5, couleurs::noir);
     Num_Mot(j) = panneau(panneauScore, indice("Num_Mot", j),
                          un ? twips(360, 1290, 855, 495) : twips(390, 1260, 855, 495), QString(),
                          18, couleurs::noir, couleurs::faceBouton, Qt::AlignCenter);
@@ -247,10 +248,22 @@ void Form1::ordreTabulation() {
 
 void Form1::connecter() {
     connect(Nouv_Partie, &QPushButton::clicked, this, &Form1::Nouv_Partie_Click);
-    for (int i = 1; i <= 2; ++i)
-        connect(Nb_J(i), &QRadioButton::clicked, this, &Form1::Nb_J_Click);
-    for (int i = 1; i <= 3; ++i)
-        connect(Difficulté(i), &QRadioButton::clicked, this, &Form1::Difficulté_Click);
+    // A new game on a change of option only (mouse or arrow keys); a click on the option
+    // already selected changes nothing and only gives the focus back.
+    const auto siChoisie = [this](void (Form1::*action)()) {
+        return [this, action](bool choisie) {
+            if (choisie)
+                (this->*action)();
+        };
+    };
+    for (int i = 1; i <= 2; ++i) {
+        connect(Nb_J(i), &QRadioButton::toggled, this, siChoisie(&Form1::Nb_J_Click));
+        connect(Nb_J(i), &QRadioButton::clicked, this, &Form1::Retour_Focus);
+    }
+    for (int i = 1; i <= 3; ++i) {
+        connect(Difficulté(i), &QRadioButton::toggled, this, siChoisie(&Form1::Difficulté_Click));
+        connect(Difficulté(i), &QRadioButton::clicked, this, &Form1::Retour_Focus);
+    }
     connect(Diff_Titre, &Panel3D::clicked, this, &Form1::Diff_Titre_Click);
     connect(Avec_Tirage, &QPushButton::clicked, this, &Form1::Avec_Tirage_Click);
     connect(BH_Temps, &QScrollBar::valueChanged, this, &Form1::BH_Temps_Change);

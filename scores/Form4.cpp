@@ -5,10 +5,10 @@
 #include "app/Points.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
+#include "app/controles/Cadre3D.h"
 #include "app/controles/Panel3D.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -133,9 +133,9 @@ void Form4::creerControles() {
     Insc_Nom->hide();
 
     for (int j = 1; j <= 2; ++j) {
-        auto* cadre = new QGroupBox(QStringLiteral("Joueur %1").arg(j), Panel3D1);
-        cadre->setObjectName(indice("Cadre_J", j));
-        cadre->setGeometry(twips(3060, j == 1 ? 480 : 1410, 1995, 885));
+        auto* cadre =
+            new Cadre3D(Panel3D1, indice("Cadre_J", j), twips(3060, j == 1 ? 480 : 1410, 1995, 885),
+                        QStringLiteral("Joueur %1").arg(j));
         cadre->setFont(policeJeu(9.75));
         colorer(cadre, couleurs::noir, couleurs::faceBouton);
         cadre->hide();

@@ -1,6 +1,7 @@
 // The Help and About windows: the help text's line layout, the example marked by the
 // game's own rule, and the answer clock that runs on while they are open.
 
+#include "Lisibilite.h"
 #include "PartieDeTest.h"
 #include "app/Marquage.h"
 #include "extras/EtiquetteAide.h"
@@ -37,6 +38,18 @@ private slots:
         for (QLabel* l : aide.findChildren<QLabel*>())
             if (l->wordWrap() && !l->text().isEmpty())
                 QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
+    }
+
+    // Catches a caption cut by its control and a control that shows no focus.
+    void lisibles() {
+        Form2 apropos(nullptr);
+        Form3 aide(nullptr);
+        for (QWidget* w : std::initializer_list<QWidget*>{&apropos, &aide}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QCOMPARE(lisibilite::legendesCoupees(w).join("; "), QString());
+            QCOMPARE(lisibilite::focusInvisibles(w).join("; "), QString());
+        }
     }
 
     // Catches an example coloured otherwise than the game would colour it.
@@ -115,6 +128,36 @@ private slots:
             QStringLiteral("Form3"));
         p.cliquer(p.f->Aide);
         QVERIFY(tableau);
+        QCOMPARE(p.focus(), p.boite());
+    }
+
+    // Catches a time-out under Help that validates a found word but cannot open the
+    // draw window over Help, or leaves the program unusable once it closes.
+    void tirageSousAide() {
+        QTemporaryDir dossier;
+        PartieDeTest p({"TERRE"}, dossier.filePath(QStringLiteral("S.SCO")));
+        p.cliquer(p.f->Avec_Tirage);
+        p.cliquer(p.f->Nouv_Partie);
+        p.tic();
+        p.taper(QStringLiteral("erre"));
+        bool tirage = false;
+        quandModale(
+            [&](QWidget* aide) {
+                quandModale(
+                    [&](QWidget* grille) {
+                        tirage = aide->isVisible() && grille->isVisible();
+                        QTest::keyClick(grille, Qt::Key_Escape);
+                    },
+                    QStringLiteral("Form6"));
+                p.d.horloge.avancer(61'000);
+                p.tic(); // the typed word goes in by itself, and it is the right one
+                QCOMPARE(QApplication::activeModalWidget(), aide);
+                aide->close();
+            },
+            QStringLiteral("Form3"));
+        p.cliquer(p.f->Aide);
+        QVERIFY(tirage);
+        QCOMPARE(p.e.Score_J(1), 25);
         QCOMPARE(p.focus(), p.boite());
     }
 };

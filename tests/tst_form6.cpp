@@ -1,6 +1,7 @@
 // The draw window: the three draws of an opening, a paid line and its flash, an empty
 // bag, held keys, every way of closing it, and the scores it pays on the main window.
 
+#include "Lisibilite.h"
 #include "PartieDeTest.h"
 #include "bonus/BoiteTuile.h"
 #include "bonus/Form6.h"
@@ -95,6 +96,14 @@ class TestForm6 : public QObject {
 
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
+
+    // Catches a caption cut by its control and a control that shows no focus.
+    void lisible() {
+        Banc b;
+        b.ouvrir();
+        QCOMPARE(lisibilite::legendesCoupees(b.f.get()).join("; "), QString());
+        QCOMPARE(lisibilite::focusInvisibles(b.f.get()).join("; "), QString());
+    }
 
     // Catches a wrong state or focus after a step, no spin, the balls used from the wrong
     // end, a cell not covered, a fourth draw, a held Enter going on from "Mélanger".
