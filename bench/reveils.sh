@@ -4,6 +4,7 @@
 # clicked, VERLO during a line (a game started with "Nouv. Partie", the answer clock
 # running, nothing typed). Then keystroke to pixels in
 # the answer box against the reference window's line edit (touche.py).
+# Last, the spin of the bonus draw: pictures painted per second (tirage.cpp).
 # Usage: bench/reveils.sh [SECONDS] [KEYS]   (default 10 s per sample, 41 keys)
 # Needs: xvfb, python3-xlib, xdotool (make deps-bench). ECRAN=:n picks the display.
 set -euo pipefail
@@ -24,7 +25,7 @@ BUILD=${BUILD:-build}
 
 for c in Xvfb xdotool; do command -v $c >/dev/null || { echo "$c manque : make deps-bench" >&2; exit 2; }; done
 [ -f "$BUILD/CMakeCache.txt" ] || cmake -S . -B "$BUILD" >/dev/null
-cmake --build "$BUILD" --target verlo fenetre_reference -j2 >/dev/null
+cmake --build "$BUILD" --target verlo fenetre_reference tirage -j2 >/dev/null
 
 ecran=${ECRAN:-:$((90 + RANDOM % 100))}
 devant Xvfb "$ecran" -noreset -screen 0 1024x768x24 >/dev/null 2>&1 &
@@ -63,3 +64,4 @@ prog=""
 
 echo "touche → pixels, référence : $(devant bench/touche.py "$TOUCHES" 60 197 "$BUILD/bench/fenetre_reference")"
 echo "touche → pixels, VERLO     : $(devant bench/touche.py "$TOUCHES" 572 294 "$BUILD/verlo")"
+echo "$(devant "$BUILD/bench/tirage" 5)"

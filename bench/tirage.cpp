@@ -61,7 +61,8 @@ int main(int argc, char* argv[]) {
 
     Form6 tirage(e, services, nullptr, {});
     tirage.show();
-    QTest::qWaitForWindowExposed(&tirage);
+    if (!QTest::qWaitForWindowExposed(&tirage))
+        qFatal("fenêtre de tirage jamais montrée");
     QTest::qWait(300);
 
     CompteurDessins compteur;
