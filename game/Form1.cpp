@@ -3,6 +3,7 @@
 #include "Niveaux.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Cadre3D.h"
+#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
 
@@ -140,6 +141,7 @@ void Form1::creerBoites() {
         Mot_J(j) = boite;
         connect(boite, &QLineEdit::textChanged, this, &Form1::Mot_J_Change);
         boite->installEventFilter(this);
+        FiltreRepetition::appliquer(boite); // after: it runs first
     }
 }
 
