@@ -9,8 +9,12 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 
 int main(int argc, char* argv[]) {
+    // Under a file-size limit a write fails and is reported (the score table), or is done
+    // without (the libraries' caches), instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("verlo"));
     QApplication::setOrganizationName(QStringLiteral("verlo"));

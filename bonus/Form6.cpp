@@ -49,7 +49,6 @@ Form6::Form6(EtatJeu& etat, const Services& services, QWidget* principale,
     : QDialog(principale), e(etat), s(services), montrerScores_(std::move(montrerScores)) {
     preparerFenetre(this, QStringLiteral("Form6"), TITRE_FORM6, 5730, 3120, couleurs::faceBouton);
     creerControles();
-    new FiltreRepetition(this); // owned by the window, watches while it is open
     QCoreApplication::instance()->installEventFilter(this);
     Form_Load(principale);
 }
