@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -40,6 +41,9 @@ void apresPremierDessin(QWidget& fenetre, std::function<void()> plusTard) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Under a file-size limit a write fails and is reported (the score table), or is done
+    // without (the libraries' caches), instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("verlo"));
     QApplication::setOrganizationName(QStringLiteral("verlo"));

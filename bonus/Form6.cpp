@@ -28,20 +28,6 @@ Bouton* bouton(QWidget* parent, const char* nom, const QRect& g, const QColor& c
     return b;
 }
 
-bool saisie(QEvent::Type type) {
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 Form6::Form6(EtatJeu& etat, const Services& services, QWidget* principale,
@@ -49,8 +35,6 @@ Form6::Form6(EtatJeu& etat, const Services& services, QWidget* principale,
     : QDialog(principale), e(etat), s(services), montrerScores_(std::move(montrerScores)) {
     preparerFenetre(this, QStringLiteral("Form6"), TITRE_FORM6, 5730, 3120, couleurs::faceBouton);
     creerControles();
-    new FiltreRepetition(this); // owned by the window, watches while it is open
-    QCoreApplication::instance()->installEventFilter(this);
     Form_Load(principale);
 }
 
@@ -200,6 +184,9 @@ void Form6::Contrôler() {
         return;
     const QPointer<Form6> garde(this);
     occupee_ = true;
+    // Input is dropped, not kept for later: a key pressed during the flash must not
+    // press "Fermer" once it has the focus.
+    const FiltreRepetition::Pause sansSaisie;
     Jouer_Effet(e, s.son, Effet::Applaudissements);
     if (!garde)
         return;
@@ -232,17 +219,9 @@ void Form6::Contrôler() {
         Fermer_Click();
 }
 
-// Input is dropped, not kept for later: a key pressed during the flash must not
-// press "Fermer" once it has the focus.
 bool Form6::Pause() {
     const QPointer<Form6> garde(this);
     return Attendre(s.horloge, PAUSE_ECLAIR_MS, [garde] { return !garde; });
-}
-
-bool Form6::eventFilter(QObject* objet, QEvent* ev) {
-    if (occupee_ && saisie(ev->type()))
-        return true;
-    return QDialog::eventFilter(objet, ev);
 }
 
 void Form6::Fermer_Click() {

@@ -51,7 +51,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* ev) override;
-    bool eventFilter(QObject* objet, QEvent* ev) override;
 
 private:
     void creerControles();

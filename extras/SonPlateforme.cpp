@@ -1,5 +1,7 @@
 #include "SonPlateforme.h"
 
+#include "app/controles/FiltreRepetition.h"
+
 #include "Wav.h"
 
 #include <QApplication>
@@ -13,14 +15,6 @@ namespace {
 
 const QStringList EFFETS{QStringLiteral("applaudi.wav"), QStringLiteral("fanfare.wav"),
                          QStringLiteral("mouton.wav")};
-
-/** Eats key presses: a key held during a sound must not type on into the next word. */
-class FiltreTouches final : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* ev) override {
-        return ev->type() == QEvent::KeyPress || ev->type() == QEvent::ShortcutOverride;
-    }
-};
 
 } // namespace
 
@@ -89,13 +83,13 @@ std::unique_ptr<IMoteurSon> SonPlateforme::chargerModule(const QString& dossierP
 }
 
 void SonPlateforme::attendreSansSaisie(int ms) {
-    FiltreTouches filtre;
-    qApp->installEventFilter(&filtre);
+    // A key held during a sound must not type on into the next word: what comes meanwhile
+    // is dropped, not replayed.
+    const FiltreRepetition::Pause sansSaisie;
     QEventLoop boucle;
     QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
     // A blocking sleep would also stall the audio output: the loop runs, input waits.
     boucle.exec(QEventLoop::ExcludeUserInputEvents);
-    // What was typed meanwhile is delivered now, into the filter.
+    // What was typed meanwhile is delivered now, and dropped.
     QCoreApplication::processEvents();
-    qApp->removeEventFilter(&filtre);
 }

@@ -4,6 +4,7 @@
 #include "app/controles/Bouton.h"
 #include "app/controles/BoutonBascule.h"
 #include "app/controles/Cadre3D.h"
+#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
 
@@ -141,6 +142,7 @@ void Form1::creerBoites() {
         Mot_J(j) = boite;
         connect(boite, &QLineEdit::textChanged, this, &Form1::Mot_J_Change);
         boite->installEventFilter(this);
+        FiltreRepetition::appliquer(boite); // after: it runs first
     }
 }
 

@@ -12,6 +12,7 @@ class Bouton;
 class Cadre3D;
 class Image;
 class Panel3D;
+class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -68,6 +69,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* ev) override;
+    void closeEvent(QCloseEvent* ev) override;
 
 private:
     // Construction (Form1.cpp)
@@ -132,4 +134,6 @@ private:
     EtatJeu& e;
     Services s;
     int pauseLettresMs_ = 150;
+    bool fermeture_ = false; // the window is closing: the game goes no further
+    QEventLoop* pauseEnCours_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "app/Marquage.h"
 #include "app/controles/Bouton.h"
+#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Panel3D.h"
 
 #include "app/Points.h"
@@ -16,12 +17,27 @@
 #include <QTimer>
 #include <cmath>
 
-// Lets the window repaint while nothing else happens: user input waits, and no
-// core is kept busy.
+// Lets the window repaint while nothing else happens and no core is kept busy. What the
+// player types or clicks meanwhile is dropped, not replayed after it (a held Enter would
+// start the next word); closing the window ends the pause.
 void Form1::Pause(int ms) {
+    if (fermeture_)
+        return;
+    const FiltreRepetition::Pause sansSaisie;
     QEventLoop boucle;
+    pauseEnCours_ = &boucle;
     QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
-    boucle.exec(QEventLoop::ExcludeUserInputEvents);
+    boucle.exec();
+    pauseEnCours_ = nullptr;
+}
+
+// Closing the window ends the program where it stands: a word being spelled opens no
+// other window after it.
+void Form1::closeEvent(QCloseEvent* ev) {
+    fermeture_ = true;
+    if (pauseEnCours_)
+        pauseEnCours_->quit();
+    QWidget::closeEvent(ev);
 }
 
 void Form1::Verifier_Mot() {
@@ -43,6 +59,8 @@ void Form1::Verifier_Mot() {
     if (e.Mot_Propose == e.Mot_Cherche) {
         Compter_Points();
         Montrer_Solution();
+        if (fermeture_)
+            return;
         Jouer_Effet(e, s.son, Effet::Applaudissements);
         if (e.Tirage_Actif)
             Ouvrir_Tirage();
@@ -52,14 +70,15 @@ void Form1::Verifier_Mot() {
         Mot((e.Ligne - 1) * 5 + 1)->setBackColor(couleurs::cyan);
     } else {
         Montrer_Solution();
-        Fin_De_Mot();
+        if (!fermeture_)
+            Fin_De_Mot();
     }
 }
 
 void Form1::Montrer_Solution() {
     e.Mot_Fini = true;
     Cadre_Temps->hide();
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= 5 && !fermeture_; ++i) {
         Réponse(i)->show();
         Réponse(i)->setText(e.Mot_Cherche.texte().mid(i - 1, 1));
         s.son.bip();

@@ -21,7 +21,7 @@ void ecrire(const QString& chemin, const QByteArray& octets) {
 QByteArray mots(int n) {
     QByteArray o;
     for (int i = 0; i < n; ++i)
-        o += "MOT" + QByteArray::number(10 + i % 90) + "\r\n";
+        o += "MOT" + QByteArray(1, char('A' + i % 26)) + char('A' + i / 26 % 26) + "\r\n";
     return o;
 }
 
