@@ -31,6 +31,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -43,14 +44,13 @@ public:
     long bips = 0;
 };
 
-// Every reading moves the clock on by more than any pause lasts, so that each wait of the
-// windows ends after one pass of the event loop; a line still never times out.
+// Moved on by hand: by every pass of the event loop (see main), so that each wait of the
+// windows ends after a few passes, and by each line typed.
 class HorlogeManuelle final : public IHorloge {
 public:
-    double heureDuJour() const override { return 36000.0 + ms / 1000.0; }
-    std::int64_t monotoneMs() const override { return ms += PAS; }
-    static constexpr std::int64_t PAS = 1000;
-    mutable std::int64_t ms = 1'000'000;
+    double heureDuJour() const override { return 36000.0 + static_cast<double>(ms) / 1000.0; }
+    std::int64_t monotoneMs() const override { return ms; }
+    std::int64_t ms = 1'000'000;
 };
 
 class HasardFixe final : public IHasard {
@@ -59,6 +59,8 @@ public:
     double suivant() override { return std::uniform_real_distribution<>(0.0, 1.0)(gen); }
     std::mt19937_64 gen{13};
 };
+
+constexpr std::int64_t PAS_HORLOGE_MS = 50;
 
 long rssKo() {
     QFile f(QStringLiteral("/proc/self/status"));
@@ -220,10 +222,23 @@ int main(int argc, char* argv[]) {
     form1.show();
     QApplication::processEvents(); // the rest of the construction, once shown
 
-    // Modal windows run event loops of their own: they are answered from a timer.
+    // Modal windows run event loops of their own: they are answered from a timer, which
+    // also moves the clock on at each pass.
     QTimer modales;
     long numero = 0;
-    QObject::connect(&modales, &QTimer::timeout, [&numero] { repondreFenetreModale(numero); });
+    // The answer is queued rather than given in the timer's own slot: a wait it leads to
+    // (the flash of a paid line) runs a loop of its own, in which the timer, not being in
+    // its slot, goes on moving the clock until the wait ends.
+    bool enCours = false;
+    QObject::connect(&modales, &QTimer::timeout, [&] {
+        p.horloge.ms += PAS_HORLOGE_MS;
+        if (std::exchange(enCours, true))
+            return;
+        QTimer::singleShot(0, &modales, [&] {
+            repondreFenetreModale(numero);
+            enCours = false;
+        });
+    });
     modales.start(0);
 
     cliquer(form1.Nb_J(2));
