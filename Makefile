@@ -1,35 +1,48 @@
-# VERLO: `make run` builds and starts the game, `make test` builds and runs the tests.
-# Both install the Debian packages they need when missing.
+# VERLO: `make run` builds and starts the game, `make test` builds and runs the tests,
+# `make package` makes the Debian package. All install the Debian packages they need
+# when missing.
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
+# libxkbcommon-dev: Qt's CMake files look for it, and say so loudly when it is missing.
 PACKAGES := build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
-            qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-liberation2
+            qt6-translations-l10n qt6-qpa-plugins libgl-dev libxkbcommon-dev fonts-liberation2
 
-.PHONY: all run test deps build clean format
+# The player's score table beside the built game: `make clean` leaves it in place.
+SCORES   := VERLO-SB.SCO
+
+.PHONY: all run test package deps build clean format
 
 all: build
 
 deps:
 	@./tools/install-deps.sh $(PACKAGES)
 
-$(BUILD)/CMakeCache.txt:
+# Configured once; later builds re-run CMake by themselves when a CMakeLists.txt changes.
+$(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-build: deps $(BUILD)/CMakeCache.txt
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS)
+build: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target verlo
 
 run: build
 	./$(BUILD)/verlo
 
-test: build
+test: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	@if [ -d $(BUILD) ]; then \
+	    find $(BUILD) -mindepth 1 -maxdepth 1 ! -name $(SCORES) -exec rm -rf {} +; \
+	    if [ -f $(BUILD)/$(SCORES) ]; then echo "$(BUILD)/$(SCORES) (scores) kept"; \
+	    else rmdir $(BUILD); fi; \
+	fi

@@ -1,5 +1,6 @@
 #include "Demarrage.h"
 
+#include "Donnees.h"
 #include "ListesMots.h"
 #include "bonus/Carte.h"
 #include "scores/EmplacementScores.h"
@@ -34,7 +35,7 @@ QString messageAbandon(const EtatJeu& e, const QString& fichier) {
 // from the program's own folder.
 bool chargerListeAvecAide(EtatJeu& e, int n, const QString& dossier, IDialoguesChargement& ui,
                           bool& aupres) {
-    const QString fichier = QDir(dossier).filePath(nomListe(n));
+    QString fichier = cheminDonnee(nomListe(n), dossier);
     QString essai = fichier;
     while (!Charger_Liste(e, n, essai)) {
         ui.avertir(TITRE_CONTROLE_LECTURE, messageDefautChargement(e, essai));
@@ -43,13 +44,13 @@ bool chargerListeAvecAide(EtatJeu& e, int n, const QString& dossier, IDialoguesC
             continue;
         }
         // Cancel: the file may have been put back while the dialog was up.
-        essai = fichier;
+        essai = fichier = cheminDonnee(nomListe(n), dossier);
         if (Charger_Liste(e, n, essai))
             break;
         ui.avertir(TITRE_CONTROLE_LECTURE, messageAbandon(e, fichier));
         return false;
     }
-    aupres = aupres && essai == fichier;
+    aupres = aupres && essai == QDir(dossier).filePath(nomListe(n));
     return true;
 }
 

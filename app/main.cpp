@@ -3,6 +3,7 @@
 #include "app/Demarrage.h"
 #include "app/DialoguesChargement.h"
 #include "app/EtatJeu.h"
+#include "app/Verification.h"
 #include "app/controles/Apparence.h"
 #include "extras/SonPlateforme.h"
 #include "game/Form1.h"
@@ -10,11 +11,28 @@
 #include <QApplication>
 #include <QTimer>
 
+namespace {
+
+void nommerProgramme() {
+    QCoreApplication::setApplicationName(QStringLiteral("verlo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("verlo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VERLO_VERSION));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // The packaging's check that an installed copy finds its files; needs no display.
+    if (argc == 2 && qstrcmp(argv[1], "--verifier-installation") == 0) {
+        QCoreApplication app(argc, argv);
+        nommerProgramme();
+        return verifierInstallation();
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("verlo"));
-    QApplication::setOrganizationName(QStringLiteral("verlo"));
-    QApplication::setDesktopFileName(QStringLiteral("verlo"));
+    nommerProgramme();
+    // The desktop entry's name: the desktop matches the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VERLO_ID));
     appliquerApparence(app);
 
     EtatJeu etat;

@@ -63,6 +63,10 @@ public:
     Bouton* Aide = nullptr;
     Bouton* Quitter = nullptr;
 
+    /** What a screen reader says of board cell (ligne, colonne): "ligne 2, colonne 3 : R, mal
+     * placée". */
+    QString Annonce_Cellule(int ligne, int colonne) const;
+
     /** Pause between two letters of the spelled solution (tests set 0). */
     void setPauseLettresMs(int ms) { pauseLettresMs_ = ms; }
 
@@ -115,6 +119,10 @@ private:
     void Fin_De_Mot();
     void Fin_Partie();
     void Pause(int ms);
+
+    // Accessible names (Form1_Accessibilite.cpp)
+    void Nommer_Controles();
+    void Annoncer_Temps();
 
     // Score table (Form1_Scores.cpp)
     void Scores_Click();
