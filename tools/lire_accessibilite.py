@@ -32,7 +32,8 @@ def valeur(acc):
 
 
 def afficher(acc, profondeur=0):
-    print(f"{'  ' * profondeur}[{acc.getRoleName()}] {acc.name}{valeur(acc)}")
+    cache = "" if acc.getState().contains(pyatspi.STATE_SHOWING) else " (caché)"
+    print(f"{'  ' * profondeur}[{acc.getRoleName()}] {acc.name}{valeur(acc)}{cache}")
     for enfant in acc:
         if enfant is not None:
             afficher(enfant, profondeur + 1)
