@@ -11,9 +11,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the program links come from dpkg-shlibdeps; what it loads at run time is
-# named here: Qt's sound back-ends, its French dialog texts, and the game's font.
+set(CPACK_STRIP_FILES ON)
+# The libraries the program links come from dpkg-shlibdeps; what it needs at run time
+# without linking it is named here: Qt's sound output and its back-ends, Qt's French
+# dialog texts, and the game's font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6multimedia6, qt6-translations-l10n, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, qt6-translations-l10n, fonts-liberation2")
 include(CPack)
