@@ -1,4 +1,7 @@
 # `make package` (or `cpack` in the build folder): a Debian package of the installed tree.
+# Packaging and installing take the game as built (`make package` builds it first), without
+# building the tests too.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME verlo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
