@@ -34,9 +34,11 @@ class TestAccessibilite : public QObject {
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
 
-    // Catches a control a screen reader could only call by its kind.
+    // Catches a control a screen reader could only call by its kind, and a main window
+    // announced as a mere filler.
     void chaqueControleNomme() {
         P p;
+        QCOMPARE(QAccessible::queryAccessibleInterface(p.f.get())->role(), QAccessible::Window);
         p.e.Qualifie(1) = p.e.Qualifie(2) = true;
         Form4 table(p.e, p.d.services(), p.f.get());
         Form5 avis(p.e, p.d.services(), p.f.get());

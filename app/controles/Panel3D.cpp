@@ -1,35 +1,14 @@
 #include "Panel3D.h"
 
+#include "Accessibilite.h"
 #include "Apparence.h"
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QMouseEvent>
-
-namespace {
-
-// A panel is read as its description, not only its caption (Qt's label says the caption).
-class Panel3DAccessible final : public QAccessibleWidget {
-public:
-    explicit Panel3DAccessible(Panel3D* p) : QAccessibleWidget(p, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name)
-            return static_cast<const Panel3D*>(widget())->descriptionAccessible();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* fabriqueAccessible(const QString& classe, QObject* objet) {
-    if (classe == QLatin1String("Panel3D") && objet && objet->isWidgetType())
-        return new Panel3DAccessible(static_cast<Panel3D*>(objet));
-    return nullptr;
-}
-
-} // namespace
 
 Panel3D::Panel3D(QWidget* parent, const QString& nom, const QRect& geometrie,
                  Qt::Alignment alignement)
     : QLabel(parent) {
-    [[maybe_unused]] static const bool fabrique =
-        (QAccessible::installFactory(fabriqueAccessible), true);
+    installerAccessibilite();
     setObjectName(nom);
     setGeometry(geometrie);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
