@@ -7,6 +7,7 @@
 #include "scores/FichierScores.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString messageDefautChargement(const EtatJeu& e, const QString& fichier) {
     return QStringList{QStringLiteral("Défaut au chargement de"), QDir::toNativeSeparators(fichier),
@@ -50,7 +51,7 @@ bool chargerListeAvecAide(EtatJeu& e, int n, const QString& dossier, IDialoguesC
         ui.avertir(TITRE_CONTROLE_LECTURE, messageAbandon(e, fichier));
         return false;
     }
-    aupres = aupres && essai == QDir(dossier).filePath(nomListe(n));
+    aupres = aupres && QFileInfo(essai).absoluteDir() == QDir(dossier);
     return true;
 }
 

@@ -1,25 +1,26 @@
 #include "Donnees.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+QString dossierPartage(const QString& dossierProgramme) {
+    return QDir::cleanPath(QDir(dossierProgramme).filePath(QStringLiteral("../share/verlo")));
+}
+
 QStringList dossiersDonnees(const QString& dossierProgramme) {
-    const QDir programme(dossierProgramme);
-    return {programme.path(),
-            QDir::cleanPath(programme.filePath(QStringLiteral("../share/verlo")))};
+    return {QDir(dossierProgramme).path(), dossierPartage(dossierProgramme)};
+}
+
+QString trouverDans(const QStringList& dossiers, const QString& nom) {
+    for (const QString& dossier : dossiers) {
+        const QFileInfo fichier(QDir(dossier), nom);
+        if (fichier.isFile())
+            return fichier.absoluteFilePath();
+    }
+    return {};
 }
 
 QString cheminDonnee(const QString& nom, const QString& dossierProgramme) {
-    const QStringList dossiers = dossiersDonnees(dossierProgramme);
-    for (const QString& dossier : dossiers) {
-        const QString chemin = QDir(dossier).filePath(nom);
-        if (QFileInfo(chemin).isFile())
-            return chemin;
-    }
-    return QDir(dossiers.first()).filePath(nom);
-}
-
-QString cheminDonnee(const QString& nom) {
-    return cheminDonnee(nom, QCoreApplication::applicationDirPath());
+    const QString chemin = trouverDans(dossiersDonnees(dossierProgramme), nom);
+    return chemin.isEmpty() ? QDir(dossierProgramme).filePath(nom) : chemin;
 }

@@ -6,14 +6,17 @@
 #include <QString>
 #include <QStringList>
 
+/** The installed data folder, ../share/verlo from the executable's folder. */
+QString dossierPartage(const QString& dossierProgramme);
+
 /** The folders looked in, in order, for a program whose executable is in dossierProgramme. */
 QStringList dossiersDonnees(const QString& dossierProgramme);
 
+/** The absolute path of `nom` in the first folder that holds it as a file; empty if none. */
+QString trouverDans(const QStringList& dossiers, const QString& nom);
+
 /**
- * The path of data file `nom` in the first of those folders that holds it; beside the
+ * The path of data file `nom` in the first of dossiersDonnees() that holds it; beside the
  * program when none does, so that a message names the place where it belongs.
  */
 QString cheminDonnee(const QString& nom, const QString& dossierProgramme);
-
-/** The same for the running program. @pre a QCoreApplication exists. */
-QString cheminDonnee(const QString& nom);
