@@ -24,13 +24,13 @@ deps:
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-build: $(BUILD)/CMakeCache.txt
+build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target verlo
 
 run: build
 	./$(BUILD)/verlo
 
-test: $(BUILD)/CMakeCache.txt
+test: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
