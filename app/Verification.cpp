@@ -5,7 +5,6 @@
 #include "ListesMots.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
