@@ -76,8 +76,9 @@ bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChar
         rangs << QStringLiteral("%1  ").arg(i);
     e.Texte_Rangs = rangs.join(e.Saut_Ligne);
 
-    e.Fichier_Scores = QDir(Choisir_Dossier_Scores(dossierProgramme, listesAupres))
-                           .filePath(QString::fromLatin1(NOM_FICHIER_SCORES));
+    const QString dossierScores = Choisir_Dossier_Scores(dossierProgramme, listesAupres);
+    Nettoyer_Temporaires_Scores(dossierScores);
+    e.Fichier_Scores = QDir(dossierScores).filePath(QString::fromLatin1(NOM_FICHIER_SCORES));
     Charger_Scores(e, e.Fichier_Scores);
 
     Remplir_Alignements(e);

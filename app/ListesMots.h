@@ -11,14 +11,15 @@
 QString nomListe(int n);
 
 /**
- * The words of one list file: one per line (CR LF or LF), blank lines included,
- * each cut or blank-padded to five characters, accented capitals folded, at
- * most MOTS_PAR_LISTE words (the rest of a longer file is ignored).
+ * The playable words of one list file: one per line (CR LF or LF), read as UTF-8 when the
+ * bytes are valid UTF-8 and as Windows-1252 otherwise. Each line's first five characters,
+ * raised to capitals with accents folded, make a word when they are five letters A to Z;
+ * any other line is skipped. At most MOTS_PAR_LISTE words (the rest is ignored).
  */
 std::vector<Texte5> lireListe(const QByteArray& octets);
 
 /**
- * Loads list n from a file into Liste_Mots and Nb_Mots. False when the file
- * cannot be read or holds no word; the list is then left empty.
+ * Loads list n from a file into Liste_Mots and Nb_Mots. False when the file cannot be
+ * read, is not a regular file or holds no playable word; the list is then left empty.
  */
 bool Charger_Liste(EtatJeu& e, int n, const QString& chemin);

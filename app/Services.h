@@ -15,6 +15,8 @@ public:
     virtual void jouer(const QString& fichier, ModeSon mode) = 0;
     /** The platform beep. */
     virtual void bip() = 0;
+    /** The player turned the sound on: the output may get ready for the first sound. */
+    virtual void preparer() {}
 };
 
 class IHorloge {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 
 namespace {
 
@@ -22,6 +23,9 @@ void nommerProgramme() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Under a file-size limit a write fails and is reported (the score table), or is done
+    // without (the libraries' caches), instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The packaging's check that an installed copy finds its files; needs no display.
     if (argc == 2 && qstrcmp(argv[1], "--verifier-installation") == 0) {
         QCoreApplication app(argc, argv);
@@ -36,7 +40,7 @@ int main(int argc, char* argv[]) {
     appliquerApparence(app);
 
     EtatJeu etat;
-    SonPlateforme son;
+    SonPlateforme son(QCoreApplication::applicationDirPath());
     HorlogeSysteme horloge;
     HasardSysteme hasard;
     const Services services{son, horloge, hasard};

@@ -100,20 +100,27 @@ void Placer_Boule(EtatJeu& e, int p) {
     e.Grille_J(p, e.Case_Tiree) = BOULE_COUVERTE;
 }
 
+std::array<int, 5> Cases_Ligne(const EtatJeu& e, int l) {
+    const QString& cases = e.Alignements(l);
+    if (cases.size() != 10)
+        throw std::logic_error("alignement " + std::to_string(l) + " non rempli");
+    std::array<int, 5> resultat{};
+    for (int m = 0; m < 5; ++m) {
+        bool ok = false;
+        const int c = cases.mid(2 * m, 2).toInt(&ok);
+        if (!ok || c < 1 || c > CASES)
+            throw std::logic_error("alignement " + std::to_string(l) + " illisible");
+        resultat[static_cast<std::size_t>(m)] = c;
+    }
+    return resultat;
+}
+
 int Ligne_Complete(const EtatJeu& e, int p) {
     verifierEmplacement(p);
     for (int l = 1; l <= 12; ++l) {
-        const QString& cases = e.Alignements(l);
-        if (cases.size() != 10)
-            throw std::logic_error("alignement " + std::to_string(l) + " non rempli");
         int somme = 0;
-        for (int m = 0; m < 5; ++m) {
-            bool ok = false;
-            const int c = cases.mid(2 * m, 2).toInt(&ok);
-            if (!ok || c < 1 || c > CASES)
-                throw std::logic_error("alignement " + std::to_string(l) + " illisible");
+        for (const int c : Cases_Ligne(e, l))
             somme += e.Grille_J(p, c);
-        }
         if (somme == SOMME_LIGNE)
             return l;
     }

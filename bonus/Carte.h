@@ -6,6 +6,8 @@
 #include "app/EtatJeu.h"
 #include "app/Services.h"
 
+#include <array>
+
 /** What a covered cell holds: above every ball, so that only a line of five
     covered cells can reach SOMME_LIGNE. */
 inline constexpr int BOULE_COUVERTE = 29;
@@ -31,6 +33,9 @@ int Tirer_Boule(EtatJeu& e, int p, IHasard& hasard, const IHorloge& horloge);
 
 /** Covers the cell of the last ball drawn (Case_Tiree) on slot p's grid. */
 void Placer_Boule(EtatJeu& e, int p);
+
+/** The five cells of line l (1..12) of Alignements, in its order. */
+std::array<int, 5> Cases_Ligne(const EtatJeu& e, int l);
 
 /** The first line (1..12, in Alignements order) entirely covered on slot p, or 0. */
 int Ligne_Complete(const EtatJeu& e, int p);

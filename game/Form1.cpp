@@ -2,7 +2,9 @@
 
 #include "Niveaux.h"
 #include "app/controles/Bouton.h"
+#include "app/controles/BoutonBascule.h"
 #include "app/controles/Cadre3D.h"
+#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
 
@@ -90,8 +92,7 @@ void Form1::creerOptions() {
     Nb_J(1)->setChecked(true);
 
     Avec_Tirage =
-        new Bouton(this, QStringLiteral("Avec_Tirage"), twips(60, 5520, 1725, 465), QString());
-    Avec_Tirage->setCheckable(true);
+        new BoutonBascule(this, QStringLiteral("Avec_Tirage"), twips(60, 5520, 1725, 465));
     Avec_Tirage->setIconSize(QSize(109, 23));
     Avec_Tirage->setToolTip(QStringLiteral("Tirage : une grille de bonus à chaque mot trouvé"));
 }
@@ -111,8 +112,9 @@ void Form1::creerJoueur(int j) {
     (un ? Panel3D2 : Panel3D3) = panneauScore;
     Score(j) = panneau(panneauScore, indice("Score", j), twips(120, 390, 1335, 615),
                        QStringLiteral("000"), 24, couleurs::noir);
+    // Player 2's counter stands 2 px higher and covers the caption's foot down to 11.25 points.
     Panel3D6(j - 1) = panneau(panneauScore, indice("Panel3D6", j - 1), twips(120, 990, 1335, 315),
-                              QStringLiteral("Mot N°"), 12, couleurs::noir);
+                              QStringLiteral("Mot N°"), un ? 12 : 10.5, couleurs::noir);
     Num_Mot(j) = panneau(panneauScore, indice("Num_Mot", j),
                          un ? twips(360, 1290, 855, 495) : twips(390, 1260, 855, 495), QString(),
                          18, couleurs::noir, couleurs::faceBouton, Qt::AlignCenter);
@@ -141,6 +143,7 @@ void Form1::creerBoites() {
         Mot_J(j) = boite;
         connect(boite, &QLineEdit::textChanged, this, &Form1::Mot_J_Change);
         boite->installEventFilter(this);
+        FiltreRepetition::appliquer(boite); // after: it runs first
     }
 }
 
@@ -205,11 +208,14 @@ void Form1::creerPlateau() {
 
     Son_On = new Image(Panel3D1, QStringLiteral("Son_On"), twips(240, 4470, 510, 510),
                        QStringLiteral(":/pictures/son_on.png"));
-    Son_On->setToolTip(QStringLiteral("Couper le son"));
     Son_On->hide();
     Son_Off = new Image(Panel3D1, QStringLiteral("Son_Off"), twips(270, 5100, 510, 510),
                         QStringLiteral(":/pictures/son_off.png"));
-    Son_Off->setToolTip(QStringLiteral("Activer le son"));
+    for (auto [image, texte] : {std::pair{Son_Off, "Son coupé : cliquer pour l'activer"},
+                                std::pair{Son_On, "Son activé : cliquer pour le couper"}}) {
+        image->setToolTip(QString::fromUtf8(texte));
+        image->setAccessibleName(QString::fromUtf8(texte));
+    }
 
     Solution = new QLabel(QString(13, QLatin1Char(' ')), Panel3D1);
     Solution->setObjectName(QStringLiteral("Solution"));
@@ -245,16 +251,33 @@ void Form1::ordreTabulation() {
 
 void Form1::connecter() {
     connect(Nouv_Partie, &QPushButton::clicked, this, &Form1::Nouv_Partie_Click);
-    for (int i = 1; i <= 2; ++i)
-        connect(Nb_J(i), &QRadioButton::clicked, this, &Form1::Nb_J_Click);
-    for (int i = 1; i <= 3; ++i)
-        connect(Difficulté(i), &QRadioButton::clicked, this, &Form1::Difficulté_Click);
+    // A new game on a change of option only (mouse or arrow keys); a click on the option
+    // already selected changes nothing and only gives the focus back.
+    const auto siChoisie = [this](void (Form1::*action)()) {
+        return [this, action](bool choisie) {
+            if (choisie)
+                (this->*action)();
+        };
+    };
+    for (int i = 1; i <= 2; ++i) {
+        connect(Nb_J(i), &QRadioButton::toggled, this, siChoisie(&Form1::Nb_J_Click));
+        connect(Nb_J(i), &QRadioButton::clicked, this, &Form1::Retour_Focus);
+    }
+    for (int i = 1; i <= 3; ++i) {
+        connect(Difficulté(i), &QRadioButton::toggled, this, siChoisie(&Form1::Difficulté_Click));
+        connect(Difficulté(i), &QRadioButton::clicked, this, &Form1::Retour_Focus);
+    }
     connect(Diff_Titre, &Panel3D::clicked, this, &Form1::Diff_Titre_Click);
     connect(Avec_Tirage, &QPushButton::clicked, this, &Form1::Avec_Tirage_Click);
     connect(BH_Temps, &QScrollBar::valueChanged, this, &Form1::BH_Temps_Change);
     connect(Minuterie1, &QTimer::timeout, this, &Form1::Minuterie1_Timer);
     connect(Nouveau, &QPushButton::clicked, this, &Form1::Nouveau_Click);
     connect(Scores, &QPushButton::clicked, this, &Form1::Scores_Click);
+    connect(Son_Off, &Image::clicked, this, &Form1::Son_Off_Click);
+    connect(Son_On, &Image::clicked, this, &Form1::Son_On_Click);
+    connect(A_Propos, &QPushButton::clicked, this, &Form1::A_Propos_Click);
+    connect(Aide, &QPushButton::clicked, this, &Form1::Aide_Click);
+    connect(Quitter, &QPushButton::clicked, this, &Form1::Quitter_Click);
 
     // Clicks around the board give the focus back to the answer box.
     QList<Panel3D*> panneaux{Panel3D1, Panel3D4, Panel3D5(0), Panel3D5(1), Score(1), Score(2)};

@@ -12,6 +12,7 @@ class Bouton;
 class Cadre3D;
 class Image;
 class Panel3D;
+class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -72,6 +73,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* ev) override;
+    void closeEvent(QCloseEvent* ev) override;
 
 private:
     // Construction (Form1.cpp)
@@ -116,6 +118,8 @@ private:
     void Verifier_Mot();
     void Montrer_Solution();
     void Compter_Points();
+    void Montrer_Scores();
+    void Ouvrir_Tirage();
     void Fin_De_Mot();
     void Fin_Partie();
     void Pause(int ms);
@@ -124,6 +128,13 @@ private:
     void Nommer_Controles();
     void Annoncer_Temps();
 
+    // Sound switch, About, Help, leaving (Form1_Annexes.cpp)
+    void Son_Off_Click();
+    void Son_On_Click();
+    void A_Propos_Click();
+    void Aide_Click();
+    void Quitter_Click();
+
     // Score table (Form1_Scores.cpp)
     void Scores_Click();
     void Reprendre_Apres_Scores();
@@ -131,4 +142,6 @@ private:
     EtatJeu& e;
     Services s;
     int pauseLettresMs_ = 150;
+    bool fermeture_ = false; // the window is closing: the game goes no further
+    QEventLoop* pauseEnCours_ = nullptr;
 };

@@ -3,24 +3,41 @@
 
 #include "Form1.h"
 
-#include "Marquage.h"
+#include "app/Marquage.h"
 #include "app/controles/Bouton.h"
+#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Panel3D.h"
 
 #include "app/Points.h"
 #include "app/Sons.h"
 #include "app/controles/Apparence.h"
+#include "bonus/Form6.h"
 
 #include <QEventLoop>
 #include <QTimer>
 #include <cmath>
 
-// Lets the window repaint while nothing else happens: user input waits, and no
-// core is kept busy.
+// Lets the window repaint while nothing else happens and no core is kept busy. What the
+// player types or clicks meanwhile is dropped, not replayed after it (a held Enter would
+// start the next word); closing the window ends the pause.
 void Form1::Pause(int ms) {
+    if (fermeture_)
+        return;
+    const FiltreRepetition::Pause sansSaisie;
     QEventLoop boucle;
+    pauseEnCours_ = &boucle;
     QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
-    boucle.exec(QEventLoop::ExcludeUserInputEvents);
+    boucle.exec();
+    pauseEnCours_ = nullptr;
+}
+
+// Closing the window ends the program where it stands: a word being spelled opens no
+// other window after it.
+void Form1::closeEvent(QCloseEvent* ev) {
+    fermeture_ = true;
+    if (pauseEnCours_)
+        pauseEnCours_->quit();
+    QWidget::closeEvent(ev);
 }
 
 void Form1::Verifier_Mot() {
@@ -42,21 +59,26 @@ void Form1::Verifier_Mot() {
     if (e.Mot_Propose == e.Mot_Cherche) {
         Compter_Points();
         Montrer_Solution();
+        if (fermeture_)
+            return;
         Jouer_Effet(e, s.son, Effet::Applaudissements);
+        if (e.Tirage_Actif)
+            Ouvrir_Tirage();
         Fin_De_Mot();
     } else if (e.Ligne != 5) {
         ++e.Ligne;
         Mot((e.Ligne - 1) * 5 + 1)->setBackColor(couleurs::cyan);
     } else {
         Montrer_Solution();
-        Fin_De_Mot();
+        if (!fermeture_)
+            Fin_De_Mot();
     }
 }
 
 void Form1::Montrer_Solution() {
     e.Mot_Fini = true;
     Cadre_Temps->hide();
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= 5 && !fermeture_; ++i) {
         Réponse(i)->show();
         Réponse(i)->setText(e.Mot_Cherche.texte().mid(i - 1, 1));
         s.son.bip();
@@ -68,6 +90,11 @@ void Form1::Montrer_Solution() {
 void Form1::Compter_Points() {
     const double points = Valeur_Points(Rep_H(6 - e.Ligne)->text());
     e.Score_J(e.Joueur) = static_cast<std::int16_t>(std::lround(e.Score_J(e.Joueur) + points));
+    Montrer_Scores();
+}
+
+// The current player's score, and who leads: after a found word and after a paid bonus line.
+void Form1::Montrer_Scores() {
     Score(e.Joueur)->setText(Points_En_Texte(e.Score_J(e.Joueur)));
     const bool premierDevant = e.Score_J(1) > e.Score_J(2);
     Score(1)->setForeColor(premierDevant ? couleurs::vert : couleurs::rouge);
@@ -76,6 +103,12 @@ void Form1::Compter_Points() {
         Score(1)->setForeColor(couleurs::vert);
         Score(2)->setForeColor(couleurs::vert);
     }
+}
+
+// The bonus draw; the found word's handling goes on once the window is closed.
+void Form1::Ouvrir_Tirage() {
+    Form6 tirage(e, s, this, [this] { Montrer_Scores(); });
+    tirage.exec();
 }
 
 void Form1::Fin_De_Mot() {

@@ -17,11 +17,18 @@ bool dossierInscriptible(const QString& dossier) {
 
 } // namespace
 
+QString Dossier_Scores_Utilisateur() {
+    // Built here rather than from the organisation and application names, which would
+    // nest a second "verlo" folder.
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return donnees.isEmpty() ? QString() : QDir(donnees).filePath(QStringLiteral("verlo"));
+}
+
 QString Choisir_Dossier_Scores(const QString& dossierProgramme, bool listesAupresDuProgramme) {
     if (listesAupresDuProgramme && dossierInscriptible(dossierProgramme))
         return dossierProgramme;
-    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (!donnees.isEmpty())
-        QDir().mkpath(donnees);
-    return donnees;
+    const QString dossier = Dossier_Scores_Utilisateur();
+    if (!dossier.isEmpty())
+        QDir().mkpath(dossier);
+    return dossier;
 }

@@ -4,8 +4,11 @@
 
 #include <QString>
 
+/** The per-user folder, ~/.local/share/verlo: the same whatever names the application bears. */
+QString Dossier_Scores_Utilisateur();
+
 /**
  * The program's folder when the word lists were found there and a file can be created in
- * it; otherwise the application data folder, created if missing.
+ * it; otherwise the per-user folder, created if missing.
  */
 QString Choisir_Dossier_Scores(const QString& dossierProgramme, bool listesAupresDuProgramme);

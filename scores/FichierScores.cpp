@@ -1,29 +1,37 @@
 #include "FichierScores.h"
 
 #include "app/Cp1252.h"
+#include "app/FichierRegulier.h"
 #include "app/Lignes.h"
 #include "app/Points.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <optional>
 #include <utility>
-#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
 const QString GUILLEMET = QStringLiteral("\"");
 const QString SEPARATEUR = QStringLiteral("\",\"");
 
+// The table is under a kilobyte: a megabyte leaves room for a hand-edited file and keeps a
+// link to a huge file or to a device from filling memory.
+constexpr qint64 PLAFOND_LECTURE = qint64{1} << 20;
+
 struct Fiche {
     qsizetype rang = 0; // line order in the file: the table keeps it
     double valeur = 0;
-    QString nom;
-    QString points;
+    Fiche_Score score;
 };
 
 std::optional<Fiche> lireFiche(const QString& ligne) {
@@ -37,9 +45,9 @@ std::optional<Fiche> lireFiche(const QString& ligne) {
     if (sep < 1)
         return std::nullopt;
     Fiche f;
-    f.nom = ligne.mid(1, sep - 1);
-    f.points = ligne.mid(sep + 3, n - 1 - (sep + 3));
-    f.valeur = Valeur_Points(f.points);
+    f.score.nom = ligne.mid(1, sep - 1);
+    f.score.points = ligne.mid(sep + 3, n - 1 - (sep + 3));
+    f.valeur = Valeur_Points(f.score.points);
     return f;
 }
 
@@ -58,21 +66,23 @@ void retenir(std::vector<Fiche>& retenues, Fiche f) {
         *pire = std::move(f);
 }
 
-/** The usual causes said in French; any other in the system's own words. */
-QString raisonEchec(const QString& chemin, const QSaveFile& fichier) {
+/** Why the table could not be written, the usual causes in French. */
+QString raisonEchec(const QString& chemin, const QSaveFile& fichier, int numeroErreur) {
     const QFileInfo cible(chemin);
     if (cible.isDir())
         return QStringLiteral("un dossier porte ce nom");
     if (!QFileInfo(cible.absolutePath()).isDir())
         return QStringLiteral("le dossier n'existe pas");
     if (fichier.error() == QFileDevice::ResourceError)
-        return QStringLiteral("le disque est plein");
-    return fichier.errorString();
+        numeroErreur = ENOSPC;
+    return Raison_Systeme(numeroErreur, fichier.errorString());
 }
 
-QString messageEchec(const QString& chemin, const QString& raison) {
-    return QStringLiteral("Impossible d'enregistrer le tableau des scores dans « %1 » : %2")
-        .arg(QDir::toNativeSeparators(chemin), raison);
+/** Every byte on the disk, or false: errors of the disk show here, not after the rename. */
+bool versLeDisque(QSaveFile& fichier) {
+    if (!fichier.flush())
+        return false;
+    return ::fsync(fichier.handle()) == 0 || errno == EINVAL; // EINVAL: cannot be synced
 }
 
 } // namespace
@@ -83,38 +93,62 @@ bool Caractere_Nom_Accepte(QChar c) {
     return cp1252::octet(c).has_value();
 }
 
-void Charger_Scores(EtatJeu& e, const QString& chemin) {
-    e.Tab_Scores.fill(QString());
-    e.Nb_Scores = 0;
-
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray octets = fichier.readAll();
-    fichier.close();
-
-    // Cut into lines before decoding: every line end is a single byte in the code page, and
-    // a huge file is never held twice over as text.
+std::optional<std::vector<Fiche_Score>> Lire_Scores(const QString& chemin) {
+    const auto octets = Lire_Fichier_Regulier(chemin, PLAFOND_LECTURE);
+    if (!octets)
+        return std::nullopt;
+    // Cut into lines before decoding: every line end is a single byte in the code page.
     std::vector<Fiche> retenues;
     qsizetype rang = 0;
-    for (const QByteArrayView ligne : Decouper_Lignes(octets)) {
-        if (ligne.isEmpty())
-            continue;
-        if (auto f = lireFiche(cp1252::decoder(ligne.toByteArray()))) {
-            f->rang = rang++;
-            retenir(retenues, std::move(*f));
-        }
-    }
-
+    Parcourir_Lignes(*octets, [&](QByteArrayView ligne) {
+        if (!ligne.isEmpty())
+            if (auto f = lireFiche(cp1252::decoder(ligne.toByteArray()))) {
+                f->rang = rang++;
+                retenir(retenues, std::move(*f));
+            }
+        return true;
+    });
     std::sort(retenues.begin(), retenues.end(),
               [](const Fiche& a, const Fiche& b) { return a.rang < b.rang; });
+    std::vector<Fiche_Score> scores;
+    for (Fiche& f : retenues)
+        scores.push_back(std::move(f.score));
+    return scores;
+}
+
+void Charger_Scores(EtatJeu& e, const QString& chemin) {
+    e.Tab_Scores.fill(QString());
     int r = 0;
-    for (const Fiche& f : retenues) {
+    for (const Fiche_Score& f : Lire_Scores(chemin).value_or(std::vector<Fiche_Score>{})) {
         ++r;
         e.Tab_Scores(r, 1) = f.nom;
         e.Tab_Scores(r, 2) = f.points;
     }
     e.Nb_Scores = static_cast<std::int16_t>(r);
+}
+
+QString Message_Echec_Scores(const QString& chemin, const QString& raison) {
+    return QStringLiteral("Impossible d'enregistrer le tableau des scores dans « %1 » : %2")
+        .arg(QDir::toNativeSeparators(chemin), raison);
+}
+
+QString Raison_Systeme(int numeroErreur, const QString& texteSysteme) {
+    switch (numeroErreur) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("le disque est plein");
+    case EFBIG:
+        return QStringLiteral("la taille des fichiers est limitée");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("l'accès au dossier est refusé");
+    case EIO:
+        return QStringLiteral("erreur de lecture ou d'écriture du disque");
+    default:
+        return texteSysteme;
+    }
 }
 
 bool Enregistrer_Scores(const EtatJeu& e, const QString& chemin, QString* erreur) {
@@ -127,18 +161,50 @@ bool Enregistrer_Scores(const EtatJeu& e, const QString& chemin, QString* erreur
         contenu += "\r\n";
     }
 
-    // Written beside the old file and renamed over it only once complete: a crash or a full
-    // disk leaves the previous table whole.
-    QSaveFile fichier(chemin);
-    bool reussi = fichier.open(QIODevice::WriteOnly);
-    if (reussi)
-        reussi = fichier.write(contenu) == contenu.size();
-    if (reussi)
-        reussi = fichier.commit();
-    if (!reussi) {
-        // Not committed: the temporary file goes with the QSaveFile, the old one stays.
+    const auto echec = [&](const QString& raison) {
         if (erreur)
-            *erreur = messageEchec(chemin, raisonEchec(chemin, fichier));
+            *erreur = Message_Echec_Scores(chemin, raison);
+        return false;
+    };
+    // The save would replace the link's target, or create it for a dangling link: a name
+    // in the game's folder must not lead the game to write elsewhere.
+    if (QFileInfo(chemin).isSymLink())
+        return echec(QStringLiteral("ce nom est un lien symbolique, au travers duquel le jeu "
+                                    "n'écrit pas"));
+
+    const Sans_Signal_Taille sansSignal;
+    // Written beside the old file and renamed over it only once complete and on the disk:
+    // a crash, a full disk or a size limit leaves the previous table whole. Qt 6.4's
+    // commit() ignores a failure of its own last flush, hence the explicit one.
+    QSaveFile fichier(chemin);
+    errno = 0;
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() &&
+        versLeDisque(fichier)) {
+        errno = 0;
+        if (fichier.commit())
+            return true;
+        return echec(raisonEchec(chemin, fichier, errno));
     }
-    return reussi;
+    const QString raison = raisonEchec(chemin, fichier, errno); // before cancelWriting()
+    fichier.cancelWriting(); // the temporary file goes with the QSaveFile
+    return echec(raison);
+}
+
+void Nettoyer_Temporaires_Scores(const QString& dossier) {
+    static const QRegularExpression modele(QStringLiteral("^VERLO-SB\\.SCO\\.[A-Za-z0-9]{6}$"));
+    const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const auto fichiers = QDir(dossier).entryInfoList(
+        {QString::fromLatin1(NOM_FICHIER_SCORES) + QStringLiteral(".??????")},
+        QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& f : fichiers)
+        if (modele.match(f.fileName()).hasMatch() && f.isFile() && !f.isSymLink() &&
+            f.lastModified().toUTC() < limite)
+            QFile::remove(f.filePath());
+}
+
+Sans_Signal_Taille::Sans_Signal_Taille() : avant_(std::signal(SIGXFSZ, SIG_IGN)) {}
+
+Sans_Signal_Taille::~Sans_Signal_Taille() {
+    if (avant_ != SIG_ERR)
+        std::signal(SIGXFSZ, avant_);
 }

@@ -6,8 +6,17 @@
 
 #include <QChar>
 #include <QString>
+#include <optional>
+#include <vector>
 
 inline constexpr auto NOM_FICHIER_SCORES = "VERLO-SB.SCO";
+
+/** One stored score, as in the file. */
+struct Fiche_Score {
+    QString nom;
+    QString points;
+    bool operator==(const Fiche_Score&) const = default;
+};
 
 /**
  * Whether a name box takes the character. The file escapes nothing, so a double quote
@@ -17,14 +26,47 @@ inline constexpr auto NOM_FICHIER_SCORES = "VERLO-SB.SCO";
 bool Caractere_Nom_Accepte(QChar c);
 
 /**
- * Reads the table from the file into Tab_Scores rows 1..n, in file order, and sets Nb_Scores
- * to n. A missing or empty file gives an empty table; malformed lines are skipped; of more
- * than twelve records the twelve with the most points are kept.
+ * The stored scores in file order, or nothing when no regular file can be read at the name
+ * (missing, a FIFO, a device...). Only the first megabyte is read. Malformed lines are
+ * skipped; of more than twelve records the twelve with the most points are kept.
  */
+std::optional<std::vector<Fiche_Score>> Lire_Scores(const QString& chemin);
+
+/** The scores read into Tab_Scores rows 1..n, the other rows free (all of them when the
+ * file could not be read); Nb_Scores := n. */
 void Charger_Scores(EtatJeu& e, const QString& chemin);
 
 /**
  * Writes the rows of Tab_Scores whose points are above 0, replacing the file whole or not
- * at all. On failure returns false and puts a message for the player in *erreur.
+ * at all, never through a symbolic link. On failure returns false and puts a message for
+ * the player in *erreur.
  */
 bool Enregistrer_Scores(const EtatJeu& e, const QString& chemin, QString* erreur);
+
+/** The message for a table that could not be saved at `chemin`, for the reason given. */
+QString Message_Echec_Scores(const QString& chemin, const QString& raison);
+
+/** The reason for a failed system call, in French when it is a usual one. */
+QString Raison_Systeme(int numeroErreur, const QString& texteSysteme);
+
+/**
+ * Removes what saves cut short left in the folder: the table's temporary files
+ * ("VERLO-SB.SCO." and six letters or digits) untouched for more than a minute. A younger
+ * one may be another running copy's save in progress.
+ */
+void Nettoyer_Temporaires_Scores(const QString& dossier);
+
+/**
+ * While it lives, a write past the file-size limit fails (EFBIG) instead of ending the
+ * program with SIGXFSZ.
+ */
+class Sans_Signal_Taille {
+public:
+    Sans_Signal_Taille();
+    ~Sans_Signal_Taille();
+    Sans_Signal_Taille(const Sans_Signal_Taille&) = delete;
+    Sans_Signal_Taille& operator=(const Sans_Signal_Taille&) = delete;
+
+private:
+    void (*avant_)(int) = nullptr;
+};

@@ -1,14 +1,16 @@
 #include "Form4.h"
 
 #include "Classement.h"
+#include "EnregistrementPartie.h"
 #include "FichierScores.h"
 #include "app/Points.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
+#include "app/controles/Cadre3D.h"
+#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Panel3D.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -105,8 +107,10 @@ Form4::Form4(EtatJeu& etat, const Services& /*services*/, QWidget* principale)
 
     creerControles();
     ordreTabulation();
-    for (int i = 1; i <= 2; ++i)
+    for (int i = 1; i <= 2; ++i) {
         Nom_Sc(i)->installEventFilter(this);
+        FiltreRepetition::appliquer(Nom_Sc(i)); // after: it runs first
+    }
     connect(Valider, &QPushButton::clicked, this, &Form4::Valider_Click);
     connect(Annuler, &QPushButton::clicked, this, &Form4::Annuler_Click);
     Form_Load(principale);
@@ -145,9 +149,9 @@ void Form4::creerControles() {
     Insc_Nom->hide();
 
     for (int j = 1; j <= 2; ++j) {
-        auto* cadre = new QGroupBox(QStringLiteral("Joueur %1").arg(j), Panel3D1);
-        cadre->setObjectName(indice("Cadre_J", j));
-        cadre->setGeometry(twips(3060, j == 1 ? 480 : 1410, 1995, 885));
+        auto* cadre =
+            new Cadre3D(Panel3D1, indice("Cadre_J", j), twips(3060, j == 1 ? 480 : 1410, 1995, 885),
+                        QStringLiteral("Joueur %1").arg(j));
         cadre->setFont(policeJeu(9.75));
         colorer(cadre, couleurs::noir, couleurs::faceBouton);
         cadre->hide();
@@ -248,20 +252,17 @@ void Form4::Nom_Sc_KeyPress_Entree(int i) {
 
 void Form4::Valider_Click() {
     QString erreur;
-    bool enregistre = true;
     QString nom1 = Nom_Sc(1)->text();
     QString nom2 = Nom_Sc(2)->text();
-    if (Inscrire_Noms(e, nom1, nom2)) {
-        Nom_Sc(1)->setText(nom1);
-        Nom_Sc(2)->setText(nom2);
-        enregistre = Enregistrer_Scores(e, e.Fichier_Scores, &erreur);
-    }
+    const bool enregistre = Enregistrer_Partie(e, nom1, nom2, e.Fichier_Scores, &erreur);
+    Nom_Sc(1)->setText(nom1);
+    Nom_Sc(2)->setText(nom2);
+    // Both frames: a player ranked anew against another copy's records may no longer
+    // qualify, and his frame must go all the same.
+    Insc_Nom->hide();
     for (int p = e.Nb_Joueurs; p >= 1; --p) {
-        if (e.Qualifie(p)) {
-            Insc_Nom->hide();
-            Cadre_J(p)->hide();
-            e.Qualifie(p) = false;
-        }
+        Cadre_J(p)->hide();
+        e.Qualifie(p) = false;
     }
     Valider->hide();
     Annuler->setFocus();

@@ -11,7 +11,7 @@
 
 class Bouton;
 class Panel3D;
-class QGroupBox;
+class Cadre3D;
 class QLineEdit;
 
 inline const QString TITRE_FORM4 = QStringLiteral("TABLEAU   DES   SCORES");
@@ -37,7 +37,7 @@ public:
     Panel3D* Nom = nullptr;
     Panel3D* Pt_Score = nullptr;
     Panel3D* Insc_Nom = nullptr;
-    Tableau<QGroupBox*, 1, 2> Cadre_J;
+    Tableau<Cadre3D*, 1, 2> Cadre_J;
     Tableau<QLineEdit*, 1, 2> Nom_Sc;
     Bouton* Valider = nullptr;
     Bouton* Annuler = nullptr;

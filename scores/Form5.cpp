@@ -6,11 +6,15 @@
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
+
+namespace {
+constexpr std::int64_t PERIODE_MS = 1000; // the animation's tick
+constexpr std::int64_t ATTENTE_MS = 1000; // each wait of a tick
+} // namespace
 
 Form5::Form5(EtatJeu& etat, const Services& services, QWidget* principale)
     : QDialog(principale), e(etat), s(services) {
@@ -34,7 +38,8 @@ Form5::Form5(EtatJeu& etat, const Services& services, QWidget* principale)
 
     Minuterie1 = new QTimer(this);
     Minuterie1->setObjectName(QStringLiteral("Minuterie1"));
-    Minuterie1->setInterval(1000);
+    Minuterie1->setSingleShot(true);
+    Minuterie1->setTimerType(Qt::PreciseTimer);
 
     Daccord = new Bouton(this, QStringLiteral("Daccord"), twips(1920, 2010, 1725, 465),
                          QStringLiteral("D'ACCORD !"));
@@ -54,66 +59,52 @@ void Form5::Form_Load(QWidget* principale) {
     Image1(1)->hide();
     Image1(2)->show();
     Daccord->setFocus();
-    Minuterie1->start();
+    prochainTick_ = s.horloge.monotoneMs() + PERIODE_MS;
+    Minuterie1_Timer(); // arms the timer for the first tick
 }
 
-// A tick falling due while another is in its waits runs right after it, once however many
-// fell due: the pictures keep their one-second beat and ticks never run inside one another.
+// The tick and its two waits, scheduled on the services' steady clock (which neither
+// midnight nor a change of the system time moves) rather than run as nested waits: Qt
+// never delivers a timer's tick while its own slot runs, so a tick falling due during a wait
+// would be lost and the open mouth would stay twice as long. A tick that falls due while the
+// previous one is in its waits runs right after it, once however many fell due. The timer
+// only wakes the window at the next moment due; nothing blocks but the bleat.
 void Form5::Minuterie1_Timer() {
-    if (tickEnCours_) {
-        tickEnRetard_ = true;
-        return;
-    }
     const QPointer<Form5> garde(this);
-    tickEnCours_ = true;
-    bool ouverte = true;
-    do {
-        tickEnRetard_ = false;
-        ouverte = Animer();
-    } while (ouverte && tickEnRetard_);
-    if (garde)
-        tickEnCours_ = false;
-}
-
-/** One cycle of the sheep; false when the window was closed meanwhile (touch nothing then). */
-bool Form5::Animer() {
-    const QPointer<Form5> garde(this);
-    Image1(2)->hide();
-    Image1(1)->show();
-    if (e.Son_Actif) {
-        Jouer_Effet(e, s.son, Effet::Mouton);
-        if (!garde || fermee_)
-            return false;
-        Image1(1)->hide();
-        Image1(2)->show();
-        return Attendre();
+    while (!fermee_) {
+        const std::int64_t maintenant = s.horloge.monotoneMs();
+        const std::int64_t echeance = phase_ == Phase::AttenteTick ? prochainTick_ : finPhase_;
+        if (maintenant < echeance) {
+            Minuterie1->start(
+                static_cast<int>(std::min<std::int64_t>(echeance - maintenant, INT_MAX)));
+            return;
+        }
+        switch (phase_) {
+        case Phase::AttenteTick:
+            while (prochainTick_ <= maintenant)
+                prochainTick_ += PERIODE_MS;
+            Image1(2)->hide();
+            Image1(1)->show();
+            if (!e.Son_Actif) {
+                phase_ = Phase::Bouche_Fermee;
+                finPhase_ = maintenant + ATTENTE_MS;
+                break;
+            }
+            Jouer_Effet(e, s.son, Effet::Mouton); // the closed mouth stays through the bleat
+            if (!garde || fermee_)
+                return;
+            [[fallthrough]];
+        case Phase::Bouche_Fermee:
+            Image1(1)->hide();
+            Image1(2)->show();
+            phase_ = Phase::Bouche_Ouverte;
+            finPhase_ = s.horloge.monotoneMs() + ATTENTE_MS;
+            break;
+        case Phase::Bouche_Ouverte:
+            phase_ = Phase::AttenteTick;
+            break;
+        }
     }
-    if (!Attendre())
-        return false;
-    Image1(1)->hide();
-    Image1(2)->show();
-    return Attendre();
-}
-
-/**
- * Lets the window handle its events (the button included) until the wait has lasted on the
- * steady clock, which neither midnight nor a change of the system time moves. False when the
- * window was closed or destroyed meanwhile.
- */
-bool Form5::Attendre() {
-    const QPointer<Form5> garde(this);
-    IHorloge& horloge = s.horloge; // outlives the window
-    const std::int64_t fin = horloge.monotoneMs() + attenteMs_;
-    QTimer reveil;
-    reveil.setSingleShot(true);
-    reveil.setTimerType(Qt::PreciseTimer);
-    for (std::int64_t reste = attenteMs_; reste > 0; reste = fin - horloge.monotoneMs()) {
-        reveil.start(static_cast<int>(std::min<std::int64_t>(reste, INT_MAX)));
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (!garde || fermee_)
-            return false;
-    }
-    return true;
 }
 
 void Form5::Daccord_Click() {

@@ -30,25 +30,24 @@ public:
     QTimer* Minuterie1 = nullptr;
     Bouton* Daccord = nullptr;
 
-    /** Length of each wait of the animation, on the services' steady clock (1000 ms). */
-    void setAttenteMs(int ms) { attenteMs_ = ms; }
-
     /** Escape and the title bar's close button close the window as "D'ACCORD !" does. */
     void reject() override;
-    /** Also stops the animation; a wait in progress ends at once. */
+    /** Also stops the animation. */
     void done(int resultat) override;
 
 private:
     void Form_Load(QWidget* principale);
     void Minuterie1_Timer();
-    bool Animer();
-    bool Attendre();
     void Daccord_Click();
+
+    // Where the sheep is in its tick: waiting for the next tick (mouth open), in the first
+    // wait (mouth closed), in the last wait (mouth open).
+    enum class Phase { AttenteTick, Bouche_Fermee, Bouche_Ouverte };
 
     EtatJeu& e;
     Services s;
-    int attenteMs_ = 1000;
+    Phase phase_ = Phase::AttenteTick;
+    std::int64_t prochainTick_ = 0; // monotonic ms
+    std::int64_t finPhase_ = 0;
     bool fermee_ = false;
-    bool tickEnCours_ = false;
-    bool tickEnRetard_ = false;
 };

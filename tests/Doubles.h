@@ -6,17 +6,23 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class SonEnregistreur final : public ISon {
 public:
     void jouer(const QString& fichier, ModeSon mode) override {
         joues << fichier + (mode == ModeSon::Attente ? QStringLiteral(":attente")
                                                      : QStringLiteral(":async"));
+        pendantJouer();
     }
     void bip() override { ++bips; }
+    void preparer() override { ++preparations; }
 
     QStringList joues;
     int bips = 0;
+    int preparations = 0;
+    std::function<void()> pendantJouer = [] {
+    }; // while a sound plays
 };
 
 class HorlogeReglable final : public IHorloge {

@@ -110,13 +110,14 @@ struct PartieDeTest {
     }
 };
 
-// Runs `dansLaFenetre` on the next modal window as soon as it is up (the spelled
-// solution runs short event loops of its own before the window opens).
-inline void quandModale(std::function<void(QWidget*)> dansLaFenetre) {
+// Runs `dansLaFenetre` on the next modal window (of that name, if given) as soon as it
+// is up (the spelled solution runs short event loops of its own before the window opens).
+inline void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom = {}) {
     auto* attente = new QTimer(qApp);
     attente->setInterval(5);
-    QObject::connect(attente, &QTimer::timeout, [attente, dansLaFenetre] {
-        if (QWidget* d = QApplication::activeModalWidget()) {
+    QObject::connect(attente, &QTimer::timeout, [attente, dansLaFenetre, nom] {
+        QWidget* d = QApplication::activeModalWidget();
+        if (d && (nom.isEmpty() || d->objectName() == nom)) {
             attente->stop();
             attente->deleteLater();
             dansLaFenetre(d);

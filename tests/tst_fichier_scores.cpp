@@ -104,10 +104,14 @@ private slots:
     }
 
     // Catches the file kept beside the program when the word lists are elsewhere or the folder
-    // is missing, put elsewhere when it could stay there, or a trial file left behind.
+    // is missing, put elsewhere when it could stay there, a trial file left behind, or a
+    // per-user folder other than ~/.local/share/verlo (the one the README gives).
     void dossierChoisi() {
         QStandardPaths::setTestModeEnabled(true);
-        const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCoreApplication::setOrganizationName("verlo");
+        QCoreApplication::setApplicationName("verlo");
+        const QString donnees =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo";
         QDir(donnees).removeRecursively();
         const QTemporaryDir programme;
         QCOMPARE(Choisir_Dossier_Scores(programme.path(), true), programme.path());

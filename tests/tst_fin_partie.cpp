@@ -83,27 +83,6 @@ private slots:
         QVERIFY(!p.f->Minuterie1->isActive()); // no answer box shown: the clock stays off
     }
 
-    // Catches a game of 0 points reaching the table, or no new game after the notice.
-    void partieSansPoints() {
-        PartieDeTest p({"TERRE"}, fichier());
-        p.cliquer(p.f->Nouv_Partie);
-        for (int mot = 1; mot < 10; ++mot)
-            p.cliquer(p.f->Nouveau);
-        bool vue = false;
-        quandModale([&](QWidget* d) {
-            vue = true;
-            QCOMPARE(d->windowTitle(), QStringLiteral("Contrôle des Scores"));
-            auto* daccord = controle<QPushButton>(d, "Daccord");
-            QCOMPARE(daccord->text(), QStringLiteral("D'ACCORD !"));
-            QTest::mouseClick(daccord, Qt::LeftButton);
-        });
-        p.cliquer(p.f->Nouveau); // would start word 11
-        QVERIFY(vue);
-        QVERIFY(p.f->Num_Mot(1)->text() == QStringLiteral("1") && p.f->Minuterie1->isActive());
-        QVERIFY(!QFile::exists(fichier()));
-        QVERIFY(p.d.son.joues.isEmpty()); // sound off: no bleat, no fanfare
-    }
-
     // Catches the answer clock left running under the table, reset by it, or not
     // restarted when the table closes in any way.
     void scoresPendantUnMot() {

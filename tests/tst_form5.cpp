@@ -1,97 +1,124 @@
-// The low-score notice: its layout, the sheep's two pictures with and without the
-// bleat, its waits, and every way of closing it.
+// The low-score notice: the sheep's rhythm on the steady clock, with and without the bleat,
+// and every way of closing it.
 
 #include "Doubles.h"
+#include "Lisibilite.h"
+#include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
-#include "app/controles/Panel3D.h"
 
 #include "scores/Form5.h"
 
 #include <QTest>
-#include <QtWidgets>
+#include <QTimer>
 
-void rien() {}
-
-// The notice, its own timer set far off: the test gives the ticks. The test's clock stands
-// still but for steps posted to run inside the waits, each noting the pictures shown and
-// letting half a second pass: a one-second wait sees two steps.
+// The notice on a clock that moves only when the test says. The bleat lasts `bleat` ms.
 struct Banc {
     EtatJeu e;
-    ServicesDeTest d; // d.son.joues: the sounds asked for and the steps seen, in order
-    QWidget principale;
-    std::unique_ptr<Form5> f = std::make_unique<Form5>(e, d.services(), &principale);
-    const bool minuterie = f->Minuterie1->isActive() && f->Minuterie1->interval() == 1000;
-    std::function<void()> pendant = rien; // done inside the next wait
+    ServicesDeTest d;
+    std::int64_t bleat = 0;
+    std::function<void()> pendantBleat = [] {
+    };
+    std::unique_ptr<Form5> f;
 
-    Banc() { f->Minuterie1->start(86'400'000); }
-    QString vu(int i) const { return f && !f->Image1(i)->isHidden() ? QString::number(i) : ""; }
-    void tiquer() {
-        QObject tic; // the step still posted when the tick ends goes with it
-        QTimer::singleShot(0, &tic, [this, &tic] { pas(&tic); });
-        QMetaObject::invokeMethod(f->Minuterie1, "timeout");
+    explicit Banc(bool son) {
+        e.Son_Actif = son;
+        d.son.pendantJouer = [this] {
+            passer(bleat);
+            pendantBleat();
+        };
+        f = std::make_unique<Form5>(e, d.services(), nullptr);
     }
-    void pas(QObject* tic) {
-        d.son.joues << vu(1) + vu(2);
-        d.horloge.ms += 500;
-        QTimer::singleShot(0, tic, [this, tic] { pas(tic); });
-        std::exchange(pendant, rien)(); // last: a wait it opens has its step
+    int bouche() const { return f->Image1(1)->isHidden() ? 2 : 1; }
+    // The picture shown per 50 ms as time passes: "1" mouth closed, "2" open.
+    QString vu;
+    void passer(std::int64_t ms) {
+        vu += QString(ms / 50, QChar(u'0' + bouche()));
+        d.horloge.avancer(ms);
+    }
+    // `ms` of the notice's life, the timer firing when it falls due.
+    QString derouler(int ms) {
+        vu.clear();
+        const std::int64_t fin = d.horloge.ms + ms;
+        std::int64_t reveil = d.horloge.ms + f->Minuterie1->interval();
+        while (d.horloge.ms < fin) {
+            passer(50);
+            if (d.horloge.ms >= reveil && f->Minuterie1->isActive()) {
+                QMetaObject::invokeMethod(f->Minuterie1, "timeout");
+                reveil = d.horloge.ms + f->Minuterie1->interval();
+            }
+        }
+        return vu;
     }
 };
+
+// Lengths of the runs of one picture: "1122211" -> "2:2 3:1 2:2".
+QString rythme(const QString& vu) {
+    QStringList runs;
+    for (qsizetype i = 0, j; i < vu.size(); i = j) {
+        for (j = i; j < vu.size() && vu[j] == vu[i]; ++j) {
+        }
+        runs << QStringLiteral("%1:%2").arg(vu[i]).arg((j - i) * 50);
+    }
+    return runs.join(u' ');
+}
 
 class TestForm5 : public QObject {
     Q_OBJECT
 
 private slots:
-    // Catches a caption, colour or place wrong, the wrong picture shown first, or no timer
-    // running at one tick a second.
-    void disposition() {
-        Banc b;
-        const Form5& f = *b.f;
-        QVERIFY(b.minuterie && f.isModal() && f.windowTitle() == "Contrôle des Scores");
-        QVERIFY(f.Daccord->text() == "D'ACCORD !" && b.vu(1) + b.vu(2) == "2");
-        QVERIFY(f.Panel3D1->text() ==
-                "Votre Score trop nul ne vous permet pas d'entrer dans le "
-                "Hit-Parade ! Essayez de faire un peu mieux la prochaine fois !...");
-        QVERIFY(f.palette().window().color() == 0x800080 && f.Panel3D1->backColor() == 0xc0c0c0);
-        QVERIFY(f.Panel3D1->foreColor() == 0x80 &&
-                f.Daccord->palette().buttonText().color() == 0x800000);
-        QCOMPARE(QList<QRect>({f.Panel3D1->geometry(), f.Daccord->geometry(),
-                               f.Image1(1)->geometry(), f.Image1(2)->geometry()}),
-                 QList<QRect>({QRect(56, 8, 281, 89), QRect(128, 134, 115, 31),
-                               QRect(172, 100, 32, 32), QRect(172, 100, 32, 32)}));
+    void initTestCase() { appliquerApparence(*qApp); }
+
+    // Catches the lost tick of a timer that cannot fire during its own waits (the open mouth
+    // then stays two seconds), waits not measured on the injected clock, or a bleat asked for
+    // with the sound off.
+    void sansSon() {
+        Banc b(false);
+        QVERIFY(b.f->Minuterie1->isActive() && b.f->Minuterie1->interval() == 1000);
+        QCOMPARE(rythme(b.derouler(6000)), "2:1000 1:1000 2:1000 1:1000 2:1000 1:1000");
+        QVERIFY(b.d.son.joues.isEmpty());
     }
 
-    // Catches pictures that do not alternate, or a wait that does not last one second; a tick
-    // run inside another when it falls due during a wait, or late ticks piling up; a bleat asked
-    // for with the sound off, not waited for, or missing from a tick with the sound on.
-    void animation() {
-        Banc b;
-        b.pendant = [&] { // two ticks fall due during the first wait
-            for (int k = 0; k < 2; ++k)
-                QMetaObject::invokeMethod(b.f->Minuterie1, "timeout");
-        };
-        b.tiquer();
-        b.e.Son_Actif = true;
-        b.tiquer();
-        QCOMPARE(b.d.son.joues, QStringList({"1", "1", "2", "2", "1", "1", "2", "2",
-                                             "mouton.wav:attente", "2", "2"}));
+    // Catches the bleat not played with each tick, not waited for, or played with the open
+    // mouth; or the open mouth not shown one second after it.
+    void avecSon() {
+        Banc b(true);
+        b.bleat = 1500;
+        QCOMPARE(rythme(b.derouler(6000)), "2:1000 1:1500 2:1000 1:1500 2:1000 1:1500");
+        QCOMPARE(b.d.son.joues, QStringList(3, "mouton.wav:attente"));
+        b.bleat = 300; // a short one: the closed mouth as long as the bleat, the open one 1 s
+        QCOMPARE(rythme(b.derouler(3000)), "2:1000 1:300 2:1000 1:300 2:400");
     }
 
-    // Catches "D'ACCORD !", Escape or the close button not closing the notice, or a tick that
-    // goes on (or never ends) once the notice is closed during one of its waits.
+    // Catches "D'ACCORD !", Escape or the close button not closing the notice, or the sheep
+    // going on once it is closed, a bleat in progress included.
     void fermetures() {
-        for (const int k : {0, 1, 2}) {
-            Banc b;
-            b.pendant = [&] {
+        for (const int k : {0, 1, 2, 3}) {
+            Banc b(k == 3);
+            b.pendantBleat = [&] {
+                b.f->Daccord->click();
+            };
+            QTimer::singleShot(0, b.f.get(), [&] {
                 k == 0   ? b.f->Daccord->click()
                 : k == 1 ? QTest::keyClick(b.f.get(), Qt::Key_Escape)
-                         : void(b.f->close());
-            };
-            QTimer::singleShot(0, b.f.get(), [&] { b.tiquer(); });
+                : k == 2 ? void(b.f->close())
+                         : void(b.derouler(1500));
+            });
             QCOMPARE(b.f->exec(), int(QDialog::Accepted));
-            QVERIFY(b.d.son.joues == QStringList{"1"} && !b.f->Minuterie1->isActive());
+            QVERIFY(!b.f->Minuterie1->isActive());
+            const int vu = b.bouche();
+            b.derouler(3000);
+            QCOMPARE(b.bouche(), vu);
         }
+    }
+
+    // Catches a caption that does not fit or a button that does not show the focus.
+    void lisible() {
+        Banc b(false);
+        b.f->show();
+        QVERIFY(QTest::qWaitForWindowActive(b.f.get()));
+        QCOMPARE(lisibilite::legendesCoupees(b.f.get()).join("; "), QString());
+        QCOMPARE(lisibilite::focusInvisibles(b.f.get()).join("; "), QString());
     }
 };
 

@@ -1,9 +1,14 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Regenerates the three five-letter word lists: assets/5L-1.txt, 5L-2.txt, 5L-3.txt.
 
-Run by hand from anywhere:  python3 tools/make_wordlists.py [--details]
+Run by hand from anywhere, with Debian's own Python (the lexicon is a Debian
+package that other Pythons do not see):
+
+    /usr/bin/python3 tools/make_wordlists.py [--details]
+
 Sources and their install commands are listed in tools/README-wordlists.md.
---details also prints, for review, each word with its level, spellings and rank.
+--details also prints, for review, every five-letter candidate with its level
+(or the rule that left it out), its spellings and its scores.
 The output depends only on those inputs: same sources, same files, byte for byte.
 """
 
@@ -11,19 +16,18 @@ from __future__ import annotations
 
 import hashlib
 import json
+import math
 import re
 import sys
 import unicodedata
-from dataclasses import dataclass, field
+from collections import Counter, defaultdict
 from pathlib import Path
 
 RACINE = Path(__file__).resolve().parent.parent
 DOSSIER_SORTIE = RACINE / "assets"
 NOMS_SORTIE = ("5L-1.txt", "5L-2.txt", "5L-3.txt")
-
-DIC_HUNSPELL = Path("/usr/share/hunspell/fr.dic")
-AFF_HUNSPELL = Path("/usr/share/hunspell/fr.aff")
-WFRENCH = Path("/usr/share/dict/french")
+FICHIER_EXCLUSIONS = RACINE / "tools" / "wordlists-exclusions.txt"
+FICHIER_NIVEAUX = RACINE / "tools" / "wordlists-niveaux.txt"
 
 # npm packages: the install command of the README puts them under tools/cache;
 # a plain `npm install --prefix tools` is accepted too.
@@ -32,74 +36,38 @@ PAQUET_FREQUENCES = "@zxcvbn-ts/language-fr"
 PAQUET_GROSSIERETES_FR = "french-badwords-list"
 PAQUET_GROSSIERETES_MULTI = "naughty-words"
 
-MIN_PAR_LISTE = 1000
+# Grammalecte's lexicon with every spelling variant: each entry is a form,
+# its lemma and its tags (part of speech, gender, number, tense...).
+LEXIQUE = "fr-allvars.json"
+# Sub-dictionaries whose headwords count: common, modern and classical
+# spellings. Spellings of the 1990 reform alone (R: CHEIK for "cheikh") are
+# not what a player types; the annex (A) and the contributors' additions (X)
+# hold rare or unchecked words.
+SOUS_DICTIONNAIRES = {"*", "M", "C"}
+
+MIN_PAR_LISTE = 300  # fewer would make a level repeat its words too soon
 MAX_PAR_LISTE = 1400  # the game reads no more than this per list
 
-# Parts of speech (hunspell "po:" fields) that keep a stem out: prefixes, Latin
-# locutions and elided forms are not words on their own, names are not common words.
-NATURES_REFUSEES = {
-    "po:pfx", "po:err", "po:loc.adv", "po:loc.adj", "po:loc.nom", "po:loc.interj",
-    "po:loc.prep", "po:loc.cj", "po:npr", "po:prn", "po:patr",
-}
+# Levels by familiarity: the base-10 logarithm of the weight a word's forms
+# carry in the subtitles list, a form of rank r weighing 1/(r+10) as by Zipf's
+# law (see masses()). Level 1 down to SEUILS[0], level 2 down to SEUILS[1],
+# level 3 down to SEUILS[2]; rarer words are left out. Set by reading random
+# samples of each list, see the README.
+SEUILS = (-3.8, -4.55, -4.87)
+# Wikipedia over-counts learned and technical words: its weight counts as this
+# much rarer (in the logarithm) than the same weight in subtitles.
+DECOTE_WIKIPEDIA = 0.6
+# A form shared by several lemmas goes to each lemma in proportion to what its
+# unshared forms lead to expect (see part_attendue()); for a noun or adjective,
+# the share of a plural or feminine.
+PART_ATTENDUE_NOM = 0.3
 
-# ---------------------------------------------------------------------------
-# Hand-made decisions, read from the output of this script. Words are given
-# without accents, as they appear in the lists.
-# ---------------------------------------------------------------------------
-
-# Vulgar, sexual or scatological words, and words with such a second sense
-# (VIOLE is also "violé").
-EXCLUS_GROSSIERS = set("""
-    ANALE BAISE BITER BITOS BITTE CATIN CHIEE CHIER CLITO COCUE CONNE CUCUL ETRON FECAL
-    FOUTU GARCE GAUPE GITON GLAND GODER HYMEN LECHE MERDE NIQUE ORGIE PENIL PENIS PETER
-    PISSE PORNO PUBIS SALOP SEXUE SUCER SUCON TAPIN TETIN TETON TETTE VAGIN VERGE VESSE
-    VIOLE VULVE
-""".split())
-
-# Slurs, insults and words with a pejorative charge towards a group of people.
-EXCLUS_INJURIEUX = set("""
-    ARYEN BEAUF BICOT BOCHE CAFRE CLODO FACHO FATMA FRITZ GITAN GOGOL GOTON HARKI HURON
-    JUIVE LAPON MAURE MINUS NABOT NAZIE NEGRE NEGRO PLOUC PLOUK PROLO RATON RITAL ROUMI
-    SOTTE SQUAW TAREE THAIE TURCO
-""".split())
-
-# Proper nouns in disguise: the common noun exists but a player sees a name,
-# a country, a city, a river, a brand or a sacred text.
-EXCLUS_NOMS_PROPRES = set("""
-    ADELE ALVIN BLAIR BOSCO CESAR CHINE CONDE CORAN DELCO DERNY DEVON DIANE DORIS DOURO
-    FERMI GALLO GAUSS HENRY ISLAM JAPON JENNY JEREZ JESUS JUDAS JULES LAURE LEXIE LYCRA
-    MEDOC MOISE NICOL PADDY PAQUE PEKIN PENNY PERSE PYREX ROBIN SAHEL SEINE SERGE SOLEX
-    TOMMY TORAH VENUS VESPA WEBER XIANG
-""".split())
-
-# Foreign words a French player would not take for French, Latin tags and
-# spellings that only exist inside a longer phrase.
-EXCLUS_ETRANGERS = set("""
-    ABOUT ALTER BLACK BLOOM BRICK BROOK DIXIT DRINK FLINT FLOOD FUNKY GREEN HAKKA HELLO
-    INFRA INLAY INPUT JAINA JEANS LAIRD LINER LOVER LYRIC MAMMY MODUS NAHUA NINAS OFLAG
-    PAGUS PANIC PAROS PLAIN PROVO QUIET RACER SAMPI SHIRT SIOUX SLANG SMART SMURF SNIFF
-    STEMM SUPRA TORII TRAMP TRUCK UZBEK VITAE VULGO XIPHO
-""".split())
-
-# Abbreviations, noises and forms of other words that are not headwords.
-EXCLUS_NON_LEMMES = set("""
-    AYANT BENEF BROUM CEDEX COMPO CROIT LEDIT OUAIS TOUTE
-""".split())
-
-# Laboratory jargon that no dictionary for the general public lists.
-EXCLUS_JARGON = set("""
-    ACYLE ALDIN ALDOL APIOL ARSIN ARYLE LYSAT OXIME SALOL TRIOL
-""".split())
-
-# Names of a religion's rites or texts, not of an object or a person.
-EXCLUS_RELIGIEUX = set("""
-    DIFFA SUNNA
-""".split())
-
-# Drugs and slang, mostly participles of slang verbs.
-EXCLUS_ARGOT = set("""
-    BECTE BEZEF CAFTE CALTE CAMER DROPE FARTE FOXEE GLASS GONZE GOURE HASCH JACTE KIFFE
-    KOTER MAGNE MAQUE MUCHE PIFFE RAQUE SAQUE VAMPE ZAPPE ZIPPE ZOOME
+# Headwords that are also a masculine past participle (ECRIT) or the feminine
+# of an adjective (BRUTE) yet are nouns a player takes for one. The other such
+# words (PREVU, NOMME, NETTE...) read as inflections and are left out.
+NOMS_ISSUS_DE_FLEXIONS = set("""
+    ALLIE AVOUE BRUTE CHERI CREPI DEDIT ECRIT JOINT MARIE PARTI PENDU PIETE SUIVI TEINT
+    TISSU TRAIT
 """.split())
 
 # Words the project keeps out of its lists for reasons of its own, given as the
@@ -108,80 +76,16 @@ EXCLUS_RESERVES = {
     "23f894b58b3d1cd07a96885144562eabb84406150a52651a506a03108505b12d",
 }
 
-EXCLUS = (EXCLUS_GROSSIERS | EXCLUS_INJURIEUX | EXCLUS_NOMS_PROPRES | EXCLUS_ETRANGERS
-          | EXCLUS_NON_LEMMES | EXCLUS_RELIGIEUX | EXCLUS_ARGOT | EXCLUS_JARGON)
-
 # Entries of the profanity lists whose first meaning is innocent and common:
-# a sheaf, a notch or coach, a hoard, thick.
+# a sheaf, a notch or tick, a hoard, thick.
 ACCEPTES_MALGRE_GROSSIERETES = set("""
     COCHE EPAIS GERBE MAGOT
 """.split())
 
-# Headwords of hunspell-fr missing from the older wfrench list that a French
-# player would accept; the other hunspell-only headwords are too new, foreign,
-# slangy or clipped.
-AJOUTS_HUNSPELL_SEUL = set("""
-    ABLOC ABYME ACARE ACCON ACCRO AGAME AITRE ALCEE ALGAL ALIEN ALULE ANONE APYRE ARGAN
-    ARGOL ARION ARITE ARROI ASSEC ATEMI AUGEE AVIEN AWALE AZERI AZOBE BAGEL BAINE BENTO
-    BERYX BEURK BIAXE BIOTE BIPER BLITZ BOLAS BOLUS BORIE BOSON BUGNE BULOT CAGOU CAMEO
-    CARON CARVI CEPEE CHILI CIRSE COBEE COMBI CORME COTRE COUVI CRADE CROCO CROUP CYCLO
-    DENIM DENTU DETOX DHOLE DOGAT DONUT DRONE DRUSE DURAL ECOLO EDITO ELAND ELYME EMOJI
-    EPOXY ERGOL ETHOS FARIO FERAL FILAO FIOUL FLYER FOENE FONIO FUSTE FUTON GALEE GAMAY
-    GLUAU GLUON GOLEM GOTHA HALIN HEBDO HUSKY HYPHE IMPRO INDRI INFOX INTOX INTRO IPPON
-    IROKO KANJI KEBAB KILIM KIPPA LABBE LAHAR LEMUR LEPTE LOMPE MACRO MAERL MAMBA MANIF
-    MANTA MATON MULCH MURIN MURON MYASE MYSTE NABLA NASHI NOCER NUCAL OPIME OVIDE PATCH
-    PECAN PESTO PHYSE POLJE PRION RADON RANDO RATTE REBOT RECRE REGEL REJEU REMIX RESTO
-    RHEME SALTO SAUPE SEDUM SINUE SONIE SPITZ STUPA SWEAT SYRAH TATIN TCHAT TESLA TETRA
-    TEXTO TONER TWEET UHLAN UMAMI VEGAN VELAR VESOU WOLOF YOUPI
-""".split())
-
-# Words most French speakers know that neither frequency list ranks (too rare
-# in subtitles, too plain for Wikipedia): they go to level 2, not level 3.
-HABITUELS = set("""
-    AGATE AHURI AIOLI AJONC ALESE ALOES AMBLE AMIBE AMPHI AMPLI ANETH APHTE ARCON ARDUE
-    ASPIC ATONE BADIN BAGOU BALSA BARDA BARDE BEANT BECOT BELER BENET BENTO BERGE BERNE
-    BERYL BEVUE BIDET BIGOT BIQUE BLASE BLEME BLINI BLUET BOGUE BOLEE BOLET BONDE BONZE
-    BORAX BOUDE BOURG BRAME BRIBE BROYE BUBON BUGGY BUGLE BULOT BUTEE CABAN CABAS CABRI
-    CADDY CAHOT CAJOU CALER CALVA CAMEE CAMPE CANIN CAPRE CARAT CARRY CERNE CHENU CIGUE
-    CIVET CLAIE CLERC COATI COHUE COING COMBE CONGA CORNU COSSE COSSU COTTE COUAC CRADO
-    CRAWL CREPI CREPU CROCO CUMIN CUREE CURER CUVER DARNE DATTE DENIM DERME DETOX DEVOT
-    DIAPO DJINN DOCTE DODUE DOGUE DOPER DORER DOSER DRING DURCI EBAHI ECRUE EDITO EIDER
-    EMERI EMOJI EMULE EPOXY EPURE ERGOT ETIRE ETOLE ETUVE EVASE FAGOT FAKIR FANAL FANER
-    FANGE FARCI FAYOT FELER FELON FIFRE FIGER FILIN FILOU FLAPI FLUET FOUIR FREON FRIPE
-    FUMET FUSER FUTON GALBE GALET GAMBA GANSE GEODE GEOLE GERME GESIR GIGOT GIGUE GIVRE
-    GODET GOMBO GORET GOUDA GOUGE GOULU GRIEF GROIN GUPPY HAIKU HALVA HATIF HELER HENNE
-    HEURT HEVEA HIPPY HONNI HUCHE HUMER IGLOO IMBUE INDUE INTOX IPPON ISARD JABOT JANTE
-    JASPE JAUNI JURON KAPOK KEFIR KILIM KOALA KRILL KRISS LAIUS LAPER LESTE LETAL LICOU
-    LIMER LIPPU LODEN LOPIN LUBIE LUCRE LUIRE LUNCH LURON LUXER MAMBA MANTE MATOU MELBA
-    MENUE MERLU MEROU MIMER MOITE MOULU MUFLE MUGIR MULOT MURET MUTIN MYRTE NABAB NADIR
-    NANAR NANTI NASSE NATTE NEFLE NIPPE NOCIF NORIA NOUBA NURSE OBOLE OBTUS OISIF OISON
-    OKAPI ORTIE ORVET OTITE OUATE PAGNE PALIR PAMER PANEL PANER PANSU PAPOU PARDI PAREO
-    PARKA PATIR PATRE PAVER PAVOT PELER PESTO PETRI PILAF PILER PILON PINOT PIPIT PITON
-    PITRE PIVOT PLOUF POLIR PONCE POTEE POTIN PREAU PRELE PREUX PROBE PSITT PURIN RABLE
-    RABOT RAGOT RAIDI RAJAH RANDO RAPER RASTA REBUS RETIF RICIN RIEUR RIMER RINCE RIVET
-    ROQUE ROSIR ROSSE ROTIN ROUER ROUET ROUGI RUADE RUGIR RUPIN RUSER SALER SAMBA SCALP
-    SCHAH SCIER SEANT SEBUM SEPIA SERAC SERIN SERPE SHUNT SISAL SITAR SMALA SPORE STENO
-    STERE STOUT STRIE SUAVE TANIN TAPIR TARIR TATIN TAXER TCHAO TCHAT TELEX TENIA TENON
-    TETEE TETER TETRA THUYA TIMON TIRET TISON TOMME TONDU TONER TONTE TONUS TRIPE TUNER
-    UMAMI UNTEL VARAN VEGAN VELUE VENAL VERIN VERNI VEULE VISSE VOUER WHIST WINCH YUCCA
-    ZAZOU ZESTE ZIGUE ZLOTY ZOMBI ZONER
-""".split())
-
-# Genuine words whose rank in the frequency lists belongs to a namesake (a
-# person, a place, a brand) or to a homograph (AMENE is mostly "amène", the
-# verb): ranked as if no list had them.
-SANS_RANG = set("""
-    ADORE AMENE AVOUE BENIN BOUGE COGNE COLIN COULE CURIE DAMAS FONDE GAGNE JOUEE LIEGE
-    LOUIS MARNE MILAN MONTE NOMME OPERE OSCAR RIVER ROMPU ROULE SAUVE SENTE SUEDE SURGI
-    TESLA VERSE VICHY
-""".split())
-
-
-# ---------------------------------------------------------------------------
-
-
-def reserve(cle: str) -> bool:
-    return hashlib.sha256(cle.encode("ascii", "replace")).hexdigest() in EXCLUS_RESERVES
+# Kinds of hand-made exclusions, the first word of each reason in the file
+# (whose header says what each means).
+MOTIFS = {"argot", "abreviation", "anglicisme", "etranger", "lettre", "nom-propre",
+          "grossier", "injurieux", "rare", "forme", "rang"}
 
 
 def echouer(message: str) -> None:
@@ -194,9 +98,12 @@ def sans_accents(mot: str) -> str | None:
     if any(c in mot for c in "œæŒÆ"):
         return None
     plie = "".join(c for c in unicodedata.normalize("NFD", mot)
-                   if unicodedata.category(c) != "Mn")
-    plie = plie.upper()
+                   if unicodedata.category(c) != "Mn").upper()
     return plie if re.fullmatch(r"[A-Z]{5}", plie) else None
+
+
+def reserve(cle: str) -> bool:
+    return hashlib.sha256(cle.encode("ascii", "replace")).hexdigest() in EXCLUS_RESERVES
 
 
 def trouver_paquet(nom: str) -> Path:
@@ -209,107 +116,83 @@ def trouver_paquet(nom: str) -> Path:
     raise AssertionError  # unreachable
 
 
-def verifier_fichier(chemin: Path, paquet_debian: str) -> None:
-    if not chemin.is_file():
-        echouer(f"{chemin} missing: run\n    apt-get install {paquet_debian}")
+# ---------------------------------------------------------------------------
+# The lexicon
 
 
-@dataclass
-class Entree:
-    """One list word and what the sources say about it."""
-    formes: set[str] = field(default_factory=set)  # accented spellings
-    natures: set[str] = field(default_factory=set)
-    flexions: set[str] = field(default_factory=set)  # plurals, conjugated forms...
-    complement: bool = False  # a feminine or a participle, not a headword
-
-
-Regle = tuple[str, str, "re.Pattern[str] | None", str]
-
-
-def lire_regles_suffixes(chemin: Path) -> dict[str, list[Regle]]:
-    """SFX rules of a hunspell affix file: flag -> (strip, add, condition, morphology)."""
-    regles: dict[str, list[Regle]] = {}
-    for ligne in chemin.read_text(encoding="utf-8").splitlines():
-        champs = ligne.split()
-        if len(champs) < 5 or champs[0] != "SFX":
-            continue
-        drapeau, retrait, ajout, condition = champs[1:5]
-        ajout = ajout.split("/")[0]
-        retrait = "" if retrait == "0" else retrait
-        ajout = "" if ajout == "0" else ajout
-        motif = None if condition == "." else re.compile(f"(?:{condition})$")
-        regles.setdefault(drapeau, []).append((retrait, ajout, motif, " ".join(champs[5:])))
-    return regles
-
-
-def deriver(radical: str, drapeaux: str, regles: dict[str, list[Regle]]):
-    """Every (form, morphology) that the suffix flags of a stem produce."""
-    for i in range(0, len(drapeaux) - 1, 2):  # FLAG long: two characters per flag
-        for retrait, ajout, motif, morpho in regles.get(drapeaux[i:i + 2], ()):
-            if (motif and not motif.search(radical)) or not radical.endswith(retrait):
-                continue
-            yield radical[:len(radical) - len(retrait)] + ajout, morpho
-
-
-def lire_hunspell(mots_wfrench: set[str]) -> dict[str, Entree]:
-    """Headwords of five letters, plus feminines and past participles as a complement.
-
-    hunspell-fr tags each stem with its part of speech; a stem is a headword
-    unless it is tagged as a plural or as a feminine adjective or pronoun.
-    """
-    regles = lire_regles_suffixes(AFF_HUNSPELL)
-    entrees: dict[str, Entree] = {}
-    derives: dict[str, set[str]] = {}
-    # Which stems produce each form: a form shared with another word says
-    # nothing about how known a headword is.
-    producteurs: dict[str, set[str]] = {}
-    flexions: dict[str, set[str]] = {}
-    with DIC_HUNSPELL.open(encoding="utf-8") as fichier:
-        next(fichier)  # entry count
-        for ligne in fichier:
-            champs = ligne.split()
-            if not champs:
-                continue
-            radical, _, drapeaux = champs[0].partition("/")
-            formes = list(deriver(radical, drapeaux, regles))
-            producteurs.setdefault(radical, set()).add(radical)
-            for forme, _ in formes:
-                producteurs.setdefault(forme, set()).add(radical)
-            if radical != radical.lower():
-                continue  # proper nouns and symbols
-            etiquettes = set(champs[1:])
-            natures = {e for e in etiquettes if e.startswith("po:")}
-            if natures & NATURES_REFUSEES:
-                continue
-            cle = sans_accents(radical)
-            pluriel = "is:pl" in etiquettes and "po:nb" not in natures
-            feminin = "is:fem" in etiquettes and "po:nom" not in natures
-            if cle and not pluriel and not feminin:
-                entree = entrees.setdefault(cle, Entree())
-                entree.formes.add(radical)
-                entree.natures |= natures
-                flexions.setdefault(radical, set()).update(f for f, _ in formes)
-            # Feminine of a noun or adjective, masculine past participle of a verb.
-            nominal = bool(natures & {"po:nom", "po:adj"})
-            verbal = any(n.startswith("po:v") for n in natures)
-            for forme, morpho in formes:
-                if nominal:
-                    voulu = "is:fem" in morpho and "is:sg" in morpho
-                elif verbal:
-                    voulu = "po:ppas" in morpho and "is:mas" in morpho and "is:sg" in morpho
-                else:
-                    voulu = False
-                cle_forme = sans_accents(forme)
-                if voulu and cle_forme and forme != radical and forme in mots_wfrench:
-                    derives.setdefault(cle_forme, set()).add(forme)
-    for entree in entrees.values():
-        for radical in entree.formes:
-            entree.flexions |= {f for f in flexions.get(radical, ())
-                                if f not in entree.formes and producteurs[f] <= entree.formes}
-    for cle, formes in derives.items():
-        if cle not in entrees:
-            entrees[cle] = Entree(formes=formes, complement=True)
+def lire_lexique() -> list[tuple[str, str, str, str]]:
+    """Every entry of the lexicon: (form, lemma, tags, sub-dictionary)."""
+    try:
+        from grammalecte.graphspell.ibdawg import IBDAWG
+    except ImportError:
+        echouer("the lexicon is missing: run\n    apt-get install python3-grammalecte\n"
+                "and run this script with /usr/bin/python3")
+    entrees = []
+    for forme, lemme, etiquettes in IBDAWG(LEXIQUE).select():
+        etiquettes, _, sous_dico = etiquettes.partition("/")
+        entrees.append((forme, lemme, etiquettes, sous_dico))
     return entrees
+
+
+def nature_de_base(forme: str, lemme: str, etiquettes: str, sous_dico: str) -> str | None:
+    """Part of speech of an entry whose form is its own lemma in base form, else None.
+
+    Base form: a noun or an adjective in the singular (masculine or epicene
+    for an adjective), an infinitive, or an invariable word. Plurals, feminine
+    adjectives, participles, conjugated forms, proper nouns, prefixes and parts
+    of locutions are never their own lemma in base form.
+    """
+    if forme != lemme or sous_dico not in SOUS_DICTIONNAIRES or not lemme.islower():
+        return None
+    champs = etiquettes.split(";")[0].split(":")[1:]
+    if not champs:
+        return None
+    tete = champs[0]
+    if tete.startswith("V"):
+        return "verbe" if "Y" in champs else None
+    if tete in ("N", "A"):
+        if "p" in champs:
+            return None
+        if "N" not in champs and "f" in champs:
+            return None  # feminine adjective
+        return "nom" if "N" in champs else "adjectif"
+    if tete == "B":
+        return "nombre"
+    if tete in ("W", "J"):
+        return "invariable"
+    if tete == "G":
+        # Grammatical words: not the elided, feminine or plural ones
+        # (JUSQU, CETTE, ELLES), nor parts of locutions (PARCE).
+        if any(c.startswith("É") for c in champs) or {"F", "f", "p"} & set(champs):
+            return None
+        return "invariable"
+    return None
+
+
+def est_propre(lemme: str, etiquettes: str) -> bool:
+    return etiquettes.startswith(":M") or not lemme.islower()
+
+
+def motif_non_lemme(entrees: list[tuple[str, str, str, str]]) -> str:
+    """Why no entry of a five-letter key is a base form, for the summary."""
+    etiquettes = [e for _, _, e, _ in entrees]
+    if all(est_propre(l, e) for _, l, e, _ in entrees):
+        return "proper noun or sigle only"
+    if any(":Q" in e for e in etiquettes) and all(":Q" in e or e.startswith(":V") or ":M" in e
+                                                  for e in etiquettes):
+        return "past participle"
+    if any(e.startswith(":V") for e in etiquettes) and all(
+            e.startswith(":V") or ":M" in e for e in etiquettes):
+        return "conjugated verb form"
+    if any("p" in e.split(";")[0].split(":") for e in etiquettes):
+        return "plural"
+    if any(":f" in e for e in etiquettes):
+        return "feminine"
+    return "other (prefix, locution part, rare sub-dictionary...)"
+
+
+# ---------------------------------------------------------------------------
+# Frequencies
 
 
 def lire_rangs(chemin: Path) -> dict[str, int]:
@@ -319,6 +202,147 @@ def lire_rangs(chemin: Path) -> dict[str, int]:
     for rang, mot in enumerate(mots):
         rangs.setdefault(mot, rang)
     return rangs
+
+
+def part_attendue(etiquettes: str) -> float:
+    """Expected share of a form among its lemma's uses, from its tags.
+
+    For a verb, the usual share of that tense and person: "sorte", a rare
+    subjunctive of "sortir", is mostly the noun; "donne", a third person of
+    "donner", is mostly the verb.
+    """
+    if not etiquettes.startswith(":V"):
+        return PART_ATTENDUE_NOM
+    champs = set(etiquettes.split(";")[0].split(":")[2:])
+    if "Y" in champs:
+        return 0.25
+    if "Q" in champs:
+        return 0.3 if {"m", "s"} <= champs else 0.03
+    if "Ip" in champs:
+        return 0.35 if "3s" in champs else 0.05
+    return 0.02
+
+
+def forme_comptee(etiquettes: str, wikipedia: bool) -> bool:
+    """Whether a form counts towards its lemma's frequency.
+
+    Passé simple and imperfect subjunctive forms are rare in today's French and
+    mostly foreign words or names when met (TOMA, MUSA). In Wikipedia, conjugated
+    forms are mostly such homographs: only infinitives and participles count.
+    """
+    if not etiquettes.startswith(":V"):
+        return True
+    temps = set(etiquettes.split(";")[0].split(":")[2:])
+    if wikipedia:
+        return bool(temps & {"Y", "Q", "P"})
+    return not temps <= {"Is", "Sq", "1s", "2s", "3s", "1p", "2p", "3p", "1ś", "1ŝ"}
+
+
+def masses(entrees, rangs: dict[str, int], wikipedia: bool) -> dict[str, float]:
+    """Lemma -> its share of the source's words, with ranks read as Zipf's law.
+
+    A form several lemmas share ("livre": the noun and the verb "livrer") is
+    split between them. Proper nouns take part as lemmas of their own
+    (prefixed with "*"), so that a name does not lift a common noun.
+    """
+    # form -> lemma -> expected share (dicts keep the lexicon's order)
+    lemmes_de: dict[str, dict[str, float]] = defaultdict(dict)
+    base_de: dict[str, set[str]] = defaultdict(set)
+    for forme, lemme, etiquettes, _ in entrees:
+        if not forme_comptee(etiquettes, wikipedia):
+            continue
+        ident = "*" + lemme if est_propre(lemme, etiquettes) else lemme
+        forme = forme.lower()
+        if forme not in rangs:
+            continue
+        part = part_attendue(etiquettes)
+        lemmes_de[forme][ident] = max(part, lemmes_de[forme].get(ident, 0.0))
+        if forme == lemme.lower():
+            base_de[forme].add(ident)
+
+    def frequence(forme: str) -> float:
+        return 1.0 / (rangs[forme] + 10)
+
+    propre: Counter[str] = Counter()  # mass of the unshared forms
+    for forme, lemmes in lemmes_de.items():
+        if len(lemmes) == 1:
+            propre[next(iter(lemmes))] += frequence(forme)
+    masse: Counter[str] = Counter(propre)
+    # First the shared base forms: a lemma with unshared forms is expected to
+    # use this one too, in its usual share; what they do not explain goes to
+    # the lemmas whose base form this is ("type", not "typer").
+    for forme, lemmes in lemmes_de.items():
+        bases = [l for l in lemmes if l in base_de[forme]]
+        if len(lemmes) > 1 and bases:
+            attendu = {l: p * propre[l] for l, p in lemmes.items() if propre[l] > 0}
+            repartir(masse, frequence(forme), attendu, bases)
+    # Then the other shared forms ("armes": the noun's plural or the verb's
+    # second person), by what each lemma gathered so far.
+    avant = dict(masse)
+    for forme, lemmes in lemmes_de.items():
+        if len(lemmes) > 1 and not base_de[forme] & set(lemmes):
+            attendu = {l: p * avant.get(l, 0.0) for l, p in lemmes.items()}
+            if sum(attendu.values()) > 0:
+                repartir(masse, frequence(forme), {l: a for l, a in attendu.items() if a}, [])
+            else:
+                repartir(masse, frequence(forme), {}, list(lemmes))
+    return masse
+
+
+def repartir(masse: Counter[str], f: float, attendu: dict[str, float],
+             autres: list[str]) -> None:
+    """Shares f among lemmas by expectation; the unexpected rest to `autres`,
+    or in proportion again when there are none."""
+    total = sum(attendu.values())
+    if f <= total or not autres:
+        for l, a in attendu.items():
+            masse[l] += f * a / total
+        return
+    for l, a in attendu.items():
+        masse[l] += a
+    for l in autres:
+        masse[l] += (f - total) / len(autres)
+
+
+def score(masse: float) -> float | None:
+    return math.log10(masse) if masse > 0 else None
+
+
+# ---------------------------------------------------------------------------
+# Hand-made exclusions and profanity lists
+
+
+def lire_decisions(chemin: Path, valide) -> dict[str, str]:
+    """Word -> the rest of its line, from a hand-made file; # starts a comment."""
+    if not chemin.is_file():
+        echouer(f"{chemin} missing")
+    decisions: dict[str, str] = {}
+    for numero, ligne in enumerate(chemin.read_text(encoding="utf-8").splitlines(), 1):
+        ligne = ligne.split("#", 1)[0].strip()
+        if not ligne:
+            continue
+        mot, _, reste = ligne.partition(" ")
+        reste = reste.strip()
+        if not re.fullmatch(r"[A-Z]{5}", mot) or not valide(reste):
+            echouer(f"{chemin.name}:{numero}: malformed line {ligne!r}")
+        if mot in decisions:
+            echouer(f"{chemin.name}:{numero}: {mot} given twice")
+        decisions[mot] = reste
+    return decisions
+
+
+def lire_exclusions() -> dict[str, str]:
+    """Word -> kind of exclusion, from tools/wordlists-exclusions.txt."""
+    exclus = lire_decisions(FICHIER_EXCLUSIONS,
+                            lambda r: r.split(":")[0] in MOTIFS and len(r.split(":", 1)) == 2
+                            and r.split(":", 1)[1].strip())
+    return {mot: reste.split(":")[0] for mot, reste in exclus.items()}
+
+
+def lire_niveaux() -> dict[str, int]:
+    """Word -> level set by hand, from tools/wordlists-niveaux.txt."""
+    niveaux = lire_decisions(FICHIER_NIVEAUX, lambda r: re.fullmatch(r"[123]\b.*\S.*", r))
+    return {mot: int(reste[0]) for mot, reste in niveaux.items()}
 
 
 def lire_grossieretes() -> set[str]:
@@ -332,101 +356,119 @@ def lire_grossieretes() -> set[str]:
     return {cle for mot in mots if (cle := sans_accents(mot.strip()))}
 
 
-# Tier of the words no source ranks: last, headwords first, then alphabetical.
-PALIER_INCONNU = 6
-
-
-def meilleur_rang(formes: set[str], rangs: dict[str, int]) -> int | None:
-    trouves = [rangs[f] for f in formes if f in rangs]
-    return min(trouves) if trouves else None
-
-
-def cle_de_tri(cle: str, entree: Entree, sous_titres: dict[str, int],
-               wikipedia: dict[str, int]) -> tuple[int, int, str]:
-    """Most familiar first: (tier, rank within the tier, word).
-
-    A headword is ranked by its own frequency: subtitles tell what people say,
-    Wikipedia only orders what they never say. Its plurals or conjugated forms
-    come last, and only for a headword never seen itself, since they would give
-    SOMME the rank of "sommes". Feminines and participles never reach level 1:
-    a beginner's hidden word should be one a dictionary lists.
-    """
-    if cle in SANS_RANG:
-        return (PALIER_INCONNU, int(entree.complement), cle)
-    rang = meilleur_rang(entree.formes, sous_titres)
-    if rang is not None:
-        return (int(entree.complement), rang, cle)
-    if cle in HABITUELS:
-        return (2, 0, cle)
-    autres = [meilleur_rang(entree.formes, wikipedia),
-              meilleur_rang(entree.flexions, sous_titres),
-              meilleur_rang(entree.flexions, wikipedia)]
-    for palier, rang in enumerate(autres, start=3):
-        if rang is not None:
-            return (palier, rang, cle)
-    # Never seen: headwords before feminines and participles, then alphabetical.
-    return (PALIER_INCONNU, int(entree.complement), cle)
-
-
-def verifier_listes_manuelles(entrees: dict[str, Entree]) -> None:
-    """A typo or a dictionary update must not silently void a decision."""
-    manuelles = EXCLUS | AJOUTS_HUNSPELL_SEUL | HABITUELS | SANS_RANG | ACCEPTES_MALGRE_GROSSIERETES
-    inconnus = manuelles - set(entrees)
-    if inconnus:
-        echouer(f"hand-made lists name words the dictionary lacks: {sorted(inconnus)}")
-    for nom, autre in (("AJOUTS_HUNSPELL_SEUL", AJOUTS_HUNSPELL_SEUL), ("HABITUELS", HABITUELS),
-                       ("SANS_RANG", SANS_RANG)):
-        if EXCLUS & autre:
-            echouer(f"both excluded and in {nom}: {sorted(EXCLUS & autre)}")
-    if HABITUELS & SANS_RANG:
-        echouer(f"both in HABITUELS and SANS_RANG: {sorted(HABITUELS & SANS_RANG)}")
+# ---------------------------------------------------------------------------
+# Choice
 
 
 def choisir_mots(details: bool = False) -> list[list[str]]:
-    verifier_fichier(DIC_HUNSPELL, "hunspell-fr")
-    verifier_fichier(AFF_HUNSPELL, "hunspell-fr")
-    verifier_fichier(WFRENCH, "wfrench")
+    entrees = lire_lexique()
     paquet = trouver_paquet(PAQUET_FREQUENCES) / "src"
     sous_titres = lire_rangs(paquet / "commonWords.json")
     wikipedia = lire_rangs(paquet / "wikipedia.json")
     grossieretes = lire_grossieretes() - ACCEPTES_MALGRE_GROSSIERETES
+    exclusions = lire_exclusions()
+    niveaux_imposes = lire_niveaux()
 
-    mots_wfrench = set(WFRENCH.read_text(encoding="utf-8").split())
-    entrees = lire_hunspell(mots_wfrench)
+    par_cle: dict[str, list[tuple[str, str, str, str]]] = defaultdict(list)
+    for entree in entrees:
+        if cle := sans_accents(entree[0]):
+            par_cle[cle].append(entree)
 
-    verifier_listes_manuelles(entrees)
+    inconnus = sorted((set(exclusions) | set(niveaux_imposes) | NOMS_ISSUS_DE_FLEXIONS
+                       | ACCEPTES_MALGRE_GROSSIERETES) - set(par_cle))
+    if inconnus:  # a typo or a lexicon update must not silently void a decision
+        echouer(f"hand-made lists name words the lexicon lacks: {inconnus}")
+    if set(exclusions) & set(niveaux_imposes):
+        echouer(f"both excluded and given a level: {sorted(set(exclusions) & set(niveaux_imposes))}")
 
-    classement: list[tuple[int, int, str]] = []
-    for cle, entree in entrees.items():
-        if cle in EXCLUS or cle in grossieretes or reserve(cle):
-            continue
-        connu = any(f in mots_wfrench for f in entree.formes)
-        if not connu and cle not in AJOUTS_HUNSPELL_SEUL:
-            continue
-        classement.append(cle_de_tri(cle, entree, sous_titres, wikipedia))
-    classement.sort()
+    masse_st = masses(entrees, sous_titres, wikipedia=False)
+    masse_wp = masses(entrees, wikipedia, wikipedia=True)
 
-    taille = min(MAX_PAR_LISTE, len(classement) // 3)
-    if taille < MIN_PAR_LISTE:
-        echouer(f"only {len(classement)} words pass the filters: "
-                f"{MIN_PAR_LISTE} per list needed")
-    # Unranked words are in alphabetical order: a level cut among them would
-    # split the alphabet, not the vocabulary.
-    if classement[2 * taille - 1][0] == PALIER_INCONNU:
-        echouer("level 2 would take words no source ranks: add to HABITUELS")
-    ordre = [cle for *_, cle in classement]
-    niveaux = [ordre[:taille], ordre[taille:2 * taille],
-               ordre[2 * taille:2 * taille + MAX_PAR_LISTE]]
+    retraits: Counter[str] = Counter()
+    motif_de: dict[str, str] = {}
+    notes: dict[str, tuple[float | None, float | None, str]] = {}
+    classement: list[tuple[float, str]] = []
+    niveau_de: dict[str, int] = {}
+    for cle in sorted(par_cle):
+        liste = par_cle[cle]
+        bases = [(e, n) for e in liste if (n := nature_de_base(*e))]
+        if not bases:
+            motif = "not a lemma: " + motif_non_lemme(liste)
+        elif cle not in NOMS_ISSUS_DE_FLEXIONS and (flechi := lu_comme_flechi(liste, bases)):
+            motif = flechi
+        elif cle in exclusions:
+            motif = "hand-made exclusion: " + exclusions[cle]
+        elif cle in grossieretes:
+            motif = "profanity list"
+        elif reserve(cle):
+            motif = "reserved"
+        else:
+            lemmes = sorted({e[1] for e, _ in bases})
+            st = score(sum(masse_st[l] for l in lemmes))
+            wp = score(sum(masse_wp[l] for l in lemmes))
+            notes[cle] = (st, wp, ",".join(lemmes))
+            valeurs = [v for v in (st, None if wp is None else wp - DECOTE_WIKIPEDIA)
+                       if v is not None]
+            familiarite = max(valeurs, default=-math.inf)
+            niveau = next((n for n, seuil in enumerate(SEUILS, 1) if familiarite >= seuil), None)
+            if cle in niveaux_imposes:
+                if niveau == niveaux_imposes[cle]:
+                    echouer(f"{FICHIER_NIVEAUX.name}: {cle} is at level {niveau} anyway")
+                niveau_de[cle] = niveaux_imposes[cle]
+                retraits[f"level set by hand: {niveau or 'none'} -> {niveau_de[cle]}"] += 1
+                continue
+            if niveau:
+                niveau_de[cle] = niveau
+                continue
+            motif = "too rare (or unranked)"
+        if cle in niveaux_imposes or (cle in exclusions and not motif.startswith("hand")):
+            echouer(f"hand-made decision on {cle}, which is left out anyway: {motif}")
+        retraits[motif] += 1
+        motif_de[cle] = motif
+
+    print(f"{len(par_cle)} five-letter keys in the lexicon")
+    for motif, nombre in sorted(retraits.items(), key=lambda r: (-r[1], r[0])):
+        print(f"  {nombre:5}: {motif}")
     if details:
-        noms_paliers = ("subtitles", "subtitles (feminine or participle)", "HABITUELS",
-                        "Wikipedia", "inflections in subtitles", "inflections in Wikipedia",
-                        "unranked")
-        niveau_de = {cle: n + 1 for n, mots in enumerate(niveaux) for cle in mots}
-        for palier, rang, cle in classement:
-            if cle in niveau_de:
-                formes = ",".join(sorted(entrees[cle].formes))
-                print(f"{niveau_de[cle]}\t{cle}\t{formes}\t{noms_paliers[palier]}\t{rang}")
-    return [sorted(n) for n in niveaux]
+        for cle in sorted(par_cle):
+            st, wp, lemmes = notes.get(cle, (None, None, ""))
+            etat = f"level {niveau_de[cle]}" if cle in niveau_de else motif_de[cle]
+            print(f"{cle}\t{etat}\t{lemmes}\t{format_score(st)}\t{format_score(wp)}")
+    return [sorted(c for c, n in niveau_de.items() if n == niveau) for niveau in (1, 2, 3)]
+
+
+def lu_comme_flechi(entrees, bases) -> str | None:
+    """Why a headword reads as an inflection of another word, or None.
+
+    A noun or adjective that is also the masculine singular past participle of
+    a verb (PREVU, NOMME) reads as the participle; a feminine noun that is also
+    the feminine of an adjective (CHERE, NETTE) reads as that feminine.
+    """
+    if any(n not in ("nom", "adjectif") for _, n in bases):
+        return None
+    formes = {e[0] for e, _ in bases}
+
+    def champs(etiquettes: str) -> set[str]:
+        return set(etiquettes.split(";")[0].split(":"))
+
+    participes = {f for f, _, e, _ in entrees if f in formes and "Q" in champs(e)
+                  and champs(e) & {"m", "e"} and champs(e) & {"s", "i"}}
+    if participes == formes:
+        return "reads as a past participle"
+    noms_feminins = {e[0] for e, n in bases if n == "nom" and "f" in champs(e[2])}
+    feminins = {f for f, l, e, _ in entrees if f in formes and l != f
+                and e.startswith((":A", ":N:A")) and {"f", "s"} <= champs(e)}
+    if formes == noms_feminins == feminins:
+        return "reads as the feminine of an adjective"
+    return None
+
+
+def format_score(valeur: float | None) -> str:
+    return "-" if valeur is None else f"{valeur:.2f}"
+
+
+# ---------------------------------------------------------------------------
+# Output and checks
 
 
 def encoder(mots: list[str]) -> bytes:
@@ -434,7 +476,12 @@ def encoder(mots: list[str]) -> bytes:
 
 
 def verifier_mots(listes: list[list[str]]) -> None:
-    """Fails loudly on a list the game would load wrongly, before anything is written."""
+    """Fails loudly on a list the game would load wrongly, or that breaks a
+    rule the data can check, before anything is written."""
+    entrees = lire_lexique()
+    lemmes = {cle for f, l, e, s in entrees
+              if nature_de_base(f, l, e, s) and (cle := sans_accents(f))}
+    exclus = set(lire_exclusions())
     vus: dict[str, str] = {}
     for nom, mots in zip(NOMS_SORTIE, listes):
         if not MIN_PAR_LISTE <= len(mots) <= MAX_PAR_LISTE:
@@ -444,7 +491,9 @@ def verifier_mots(listes: list[list[str]]) -> None:
                 echouer(f"{nom}: bad word {mot!r}")
             if mot in vus:
                 echouer(f"{nom}: {mot} already in {vus[mot]}")
-            if mot in EXCLUS:
+            if mot not in lemmes:
+                echouer(f"{nom}: {mot} is its own lemma in no entry of the lexicon")
+            if mot in exclus:
                 echouer(f"{nom}: excluded word {mot}")
             vus[mot] = nom
 

@@ -2,22 +2,79 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 #include <cmath>
 
 namespace {
 
-// Fusion, with the tighter option-button spacing the layout was drawn for.
+// Fusion, with the tighter option-button spacing the layout was drawn for, and a focus
+// frame that shows plainly on every control that takes the focus: a dotted rectangle in the
+// control's own text colour. Fusion's only
+// mark is a tint of the highlight colour, lost on the game's grey and dark blue, and none at
+// all on a scroll bar. The control's colours stay as they are.
 class StyleJeu final : public QProxyStyle {
 public:
     StyleJeu() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
     int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
         if (m == PM_RadioButtonLabelSpacing || m == PM_CheckBoxLabelSpacing)
             return 4;
         return QProxyStyle::pixelMetric(m, o, w);
+    }
+
+    void drawPrimitive(PrimitiveElement pe, const QStyleOption* o, QPainter* p,
+                       const QWidget* w) const override {
+        if (pe != PE_FrameFocusRect) {
+            QProxyStyle::drawPrimitive(pe, o, p, w);
+            return;
+        }
+        const QPalette::ColorRole role =
+            w ? w->foregroundRole() : QPalette::ButtonText; // the caption's colour
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing, false);
+        QPen trait(o->palette.color(role), 1, Qt::CustomDashLine);
+        trait.setDashPattern({2, 1});
+        p->setPen(trait);
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(o->rect.adjusted(0, 0, -1, -1));
+        p->restore();
+    }
+
+    void drawControl(ControlElement ce, const QStyleOption* o, QPainter* p,
+                     const QWidget* w) const override {
+        const auto* bouton = qstyleoption_cast<const QStyleOptionButton*>(o);
+        const bool marque = ce == CE_PushButton || ce == CE_RadioButton || ce == CE_CheckBox;
+        if (!bouton || !marque || !(o->state & State_HasFocus)) {
+            QProxyStyle::drawControl(ce, o, p, w);
+            return;
+        }
+        QStyleOptionButton sansFocus = *bouton; // Fusion's own mark would tint the bevel
+        sansFocus.state &= ~State_HasFocus;
+        QProxyStyle::drawControl(ce, &sansFocus, p, w);
+        const QRect zone = ce == CE_PushButton    ? o->rect.adjusted(3, 3, -3, -3)
+                           : ce == CE_RadioButton ? subElementRect(SE_RadioButtonFocusRect, o, w)
+                                                  : subElementRect(SE_CheckBoxFocusRect, o, w);
+        cadreFocus(zone, o, p, w);
+    }
+
+    void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* o, QPainter* p,
+                            const QWidget* w) const override {
+        QProxyStyle::drawComplexControl(cc, o, p, w);
+        if (cc == CC_ScrollBar && (o->state & State_HasFocus))
+            cadreFocus(subControlRect(cc, o, SC_ScrollBarGroove, w), o, p, w);
+    }
+
+private:
+    void cadreFocus(const QRect& zone, const QStyleOption* o, QPainter* p, const QWidget* w) const {
+        QStyleOptionFocusRect cadre;
+        cadre.QStyleOption::operator=(*o);
+        cadre.rect = zone;
+        drawPrimitive(PE_FrameFocusRect, &cadre, p, w);
     }
 };
 
@@ -79,11 +136,12 @@ QFont policeJeu(double points, bool gras) {
 
 void colorer(QWidget* w, const QColor& texte, const QColor& fond) {
     QPalette p = w->palette();
-    if (texte.isValid()) {
-        p.setColor(QPalette::WindowText, texte);
-        p.setColor(QPalette::ButtonText, texte);
-        p.setColor(QPalette::Text, texte);
-    }
+    // A disabled control keeps the palette's grey text: a coloured caption must not
+    // make a disabled button look live.
+    if (texte.isValid())
+        for (const auto groupe : {QPalette::Active, QPalette::Inactive})
+            for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+                p.setColor(groupe, role, texte);
     if (fond.isValid()) {
         // A text box paints its Base; every other control its Window. Setting
         // only the one that shows keeps children (option buttons) unaffected.

@@ -1,5 +1,7 @@
 #include "Bouton.h"
 
+#include "FiltreRepetition.h"
+
 #include <QKeyEvent>
 
 Bouton::Bouton(QWidget* parent, const QString& nom, const QRect& geometrie, const QString& legende)
@@ -8,6 +10,7 @@ Bouton::Bouton(QWidget* parent, const QString& nom, const QRect& geometrie, cons
     setGeometry(geometrie);
     setAutoDefault(false);
     setDefault(false);
+    FiltreRepetition::appliquer(this); // a held Enter presses it once
 }
 
 void Bouton::keyPressEvent(QKeyEvent* ev) {

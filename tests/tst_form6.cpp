@@ -1,0 +1,235 @@
+// The draw window: the three draws of an opening, a paid line and its flash, an empty
+// bag, held keys, every way of closing it, and the scores it pays on the main window.
+
+#include "Lisibilite.h"
+#include "PartieDeTest.h"
+#include "bonus/BoiteTuile.h"
+#include "bonus/Form6.h"
+
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Player 1's card dealt with R = 0 (ball c on cell c, bag 1..25 in order): balls up to
+// `couvertes` drawn and covered, those up to `perdues` drawn and lost.
+void preparerCarte(EtatJeu& e, ServicesDeTest& d, int couvertes, int perdues = 0) {
+    e.Joueur = 1;
+    Nouvelle_Grille(e, 1, d.hasard, d.horloge);
+    for (int c = 1; c <= couvertes; ++c)
+        e.Grille_J(1, c) = BOULE_COUVERTE;
+    e.Debut_Sac(1) = static_cast<std::int16_t>(std::max(couvertes, perdues) + 1);
+}
+
+// Each pass of the event loop lets 0.5 s pass and, once "Gagné" shows, notes the tile of
+// cell 1, ten times: each pause of the flash sees one step.
+struct Eclair {
+    QTimer pas;
+    QStringList vus;
+    std::function<void()> pendant; // done at the third step
+    Eclair(HorlogeReglable& horloge, Form6& f) {
+        QObject::connect(&pas, &QTimer::timeout, &f, [&] {
+            horloge.avancer(500);
+            if (f.Gagne->isVisible())
+                vus << QString::number(f.Grille(1)->tuile());
+            if (vus.size() == 3 && pendant)
+                std::exchange(pendant, nullptr)();
+            if (vus.size() == 10)
+                pas.stop();
+        });
+        pas.start(0);
+    }
+};
+
+// The window on a card of player 1; its sounds note whether "Gagné" showed already.
+struct Banc : ISon {
+    EtatJeu e;
+    ServicesDeTest d;
+    QWidget principale;
+    QStringList sons;
+    int payes = 0;
+    std::unique_ptr<Form6> f;
+
+    explicit Banc(int couvertes = 0, int perdues = 0) {
+        Remplir_Alignements(e);
+        preparerCarte(e, d, couvertes, perdues);
+        principale.move(50, 40);
+        f = std::make_unique<Form6>(e, Services{*this, d.horloge, d.hasard}, &principale,
+                                    [this] { ++payes; });
+    }
+    void jouer(const QString& fichier, ModeSon) override {
+        sons << fichier + (f->Gagne->isHidden() ? ":avant" : ":après");
+    }
+    void bip() override {}
+    void ouvrir() {
+        f->show();
+        std::ignore = QTest::qWaitForWindowActive(f.get());
+    }
+    // The buttons enabled, then the one with the focus: "MP/Mélanger".
+    QString etat() const {
+        QString s;
+        for (const auto* b : {f->Mélanger, f->Tirer, f->Placer})
+            s += b->isEnabled() ? b->objectName().left(1) : "";
+        return s + "/" + f->focusWidget()->objectName();
+    }
+    // The tiles of cells 1..6, then of the three balls.
+    QString tuiles() const {
+        QString t;
+        for (int c = 1; c <= 9; ++c)
+            t += QString::number((c <= 6 ? f->Grille(c) : f->Boule(c - 6))->tuile()) +
+                 (c == 6 ? " / " : " ");
+        return t.trimmed();
+    }
+    void entree() const { QTest::keyClick(f->focusWidget(), Qt::Key_Return); }
+    void touche(QEvent::Type type, ulong instant, bool repetee = false) const {
+        QKeyEvent ev(type, Qt::Key_Return, Qt::NoModifier, QString(), repetee);
+        ev.setTimestamp(instant); // as the keyboard gives it
+        QCoreApplication::sendEvent(f->focusWidget(), &ev);
+    }
+};
+
+} // namespace
+
+class TestForm6 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { appliquerApparence(*qApp); }
+
+    // Catches a caption cut by its control and a control that shows no focus.
+    void lisible() {
+        Banc b;
+        b.ouvrir();
+        QCOMPARE(lisibilite::legendesCoupees(b.f.get()).join("; "), QString());
+        QCOMPARE(lisibilite::focusInvisibles(b.f.get()).join("; "), QString());
+    }
+
+    // Catches a wrong state or focus after a step, no spin, the balls used from the wrong
+    // end, a cell not covered, a fourth draw, a held Enter going on from "Mélanger".
+    void troisTirages() {
+        Banc b;
+        b.ouvrir();
+        QVERIFY(b.f->pos() == QPoint(50 + 128, 40 + 106) && b.etat() == u"M/Mélanger"_s);
+        const QStringList etats{u"T/Tirer"_s, u"P/Placer"_s, u"MP/Mélanger"_s};
+        for (int pas = 0; pas < 9; ++pas) {
+            b.touche(QEvent::KeyPress, 100 * (pas + 1));
+            if (pas == 0) { // spinning; the key held: a release/press pair, a flagged repeat
+                QCoreApplication::processEvents();
+                QVERIFY(b.f->Melange->isActive() && b.f->Img_Mélange->tuile() >= 1);
+                b.touche(QEvent::KeyRelease, 150);
+                b.touche(QEvent::KeyPress, 150);
+                b.touche(QEvent::KeyPress, 160, true);
+            }
+            if (pas == 1)
+                QCOMPARE(b.tuiles() + " " + QString::number(b.f->Img_Mélange->tuile()),
+                         u"1 2 3 4 5 6 / 29 29 28 1"_s);
+            QCOMPARE(b.etat(), pas == 8 ? u"/Fermer"_s : etats[pas % 3]);
+        }
+        QVERIFY(!b.f->Melange->isActive() && b.e.Boules_Restantes == 0 && b.payes == 0);
+        QCOMPARE(b.tuiles(), u"29 29 29 4 5 6 / 28 28 28"_s);
+        QCOMPARE(b.f->Grille(1)->accessibleName() + ", " + b.f->Grille(4)->accessibleName(),
+                 u"case 1 : couverte, case 4 : boule 4"_s);
+        QVERIFY(!Feuille_Tuiles(QSize(40, 37)).isNull()); // the tiles are drawn
+    }
+
+    // Catches a flash not alternating balls and faces ten times, a key taken or a close
+    // obeyed during it, the applause after "Gagné" or with the sound off, the points not
+    // paid once, draws still offered, the card not renewed or shown at once (or at a reshow).
+    void lignePayee() {
+        for (const bool sonActif : {false, true}) {
+            Banc b(4);
+            b.e.Son_Actif = sonActif;
+            b.e.Score_J(1) = 12;
+            b.ouvrir();
+            b.entree();
+            b.entree();
+            Eclair eclair(b.d.horloge, *b.f);
+            eclair.pendant = [&] {
+                sonActif ? void(b.f->close()) : QTest::keyClick(b.f->focusWidget(), Qt::Key_Escape);
+            };
+            b.entree();
+            QCOMPARE(eclair.vus.join(""), u"127127127127127"_s);
+            QCOMPARE(b.sons, sonActif ? QStringList{"applaudi.wav:avant"} : QStringList{});
+            QVERIFY(b.f->isVisible() == !sonActif && !b.f->Gagne->isHidden());
+            QVERIFY(b.payes == 1 && b.e.Score_J(1) == 42 && b.e.Boules_Restantes == 2);
+            QCOMPARE(b.etat(), u"/Fermer"_s);
+            QVERIFY(b.e.Debut_Sac(1) == 1 && b.e.Grille_J(1, 1) != BOULE_COUVERTE);
+            b.f->hide();
+            b.f->show();
+            QCOMPARE(b.tuiles(), u"27 27 27 27 27 6 / 29 29 28"_s);
+        }
+    }
+
+    // Catches a spin started on an empty bag (it would never end), or "Mélanger" offered
+    // once the last ball is placed.
+    void sacVide() {
+        Banc vide(3, 25);
+        vide.ouvrir();
+        QTest::keyClick(vide.f->Mélanger, Qt::Key_Return);
+        QVERIFY(vide.etat() == u"/Fermer"_s && !vide.f->Melange->isActive());
+        vide.f->hide();
+        Banc dernier(3, 24);
+        dernier.ouvrir();
+        for (int pas = 0; pas < 3; ++pas)
+            dernier.entree();
+        QVERIFY(dernier.etat() == u"/Fermer"_s && dernier.e.Boules_Restantes == 2);
+    }
+
+    // Catches "Fermer", Escape or the title bar not closing during a spin, a spin or a draw
+    // after the close, or a ball drawn before a close covered anyway.
+    void fermetures() {
+        for (const int k : {0, 1, 2, 3}) {
+            Banc b;
+            QTimer::singleShot(0, b.f.get(), [&] {
+                b.entree();
+                QCoreApplication::processEvents();
+                if (k == 3)
+                    b.entree(); // "Tirer", then closed before "Placer"
+                k == 0   ? b.f->Fermer->click()
+                : k == 1 ? QTest::keyClick(b.f->focusWidget(), Qt::Key_Escape)
+                         : void(b.f->close());
+            });
+            QCOMPARE(b.f->exec(), int(QDialog::Accepted));
+            QVERIFY(!b.f->Melange->isActive() && b.e.Arret_Melange);
+            QVERIFY(b.e.Debut_Sac(1) == (k == 3 ? 2 : 1) && b.e.Grille_J(1, 1) == 1);
+        }
+    }
+
+    // Catches the window not opening on a found word with the bonus on, or elsewhere, or
+    // not on "Mélanger"; a paid line's score and lead colours not shown; the focus not back
+    // on "MOT suivant".
+    void scoresDuJeu() {
+        for (const auto& [avant, ligne, attendu] :
+             {std::tuple{15, 1, " 70 GR"}, std::tuple{0, 4, " 40 GG"}}) {
+            PartieDeTest p;
+            p.cliquer(p.f->Avec_Tirage);
+            p.cliquer(p.f->Nouv_Partie);
+            preparerCarte(p.e, p.d, 4);
+            p.e.Score_J(1) = static_cast<std::int16_t>(avant);
+            p.e.Score_J(2) = 40;
+            for (int l = 1; l < ligne; ++l)
+                p.proposer(u"tasse"_s);
+            QString ouverture;
+            std::unique_ptr<Eclair> eclair;
+            quandModale([&](QWidget* d) {
+                auto* f = qobject_cast<Form6*>(d);
+                ouverture = f->windowTitle() + f->focusWidget()->objectName() +
+                            (f->pos() == p.f->pos() + QPoint(128, 106) ? "" : " ailleurs");
+                eclair = std::make_unique<Eclair>(p.d.horloge, *f);
+                for (int pas = 0; pas < 4; ++pas)
+                    QTest::keyClick(f->focusWidget(), Qt::Key_Return);
+            });
+            p.proposer(u"terre"_s);
+            QCOMPARE(ouverture, u" TirageMélanger"_s);
+            const auto lettre = [&](int j) {
+                return p.f->Score(j)->foreColor() == couleurs::vert ? "G" : "R";
+            };
+            QCOMPARE(p.f->Score(1)->text() + " " + lettre(1) + lettre(2), QString(attendu));
+            QCOMPARE(p.focus(), p.f->Nouveau);
+        }
+    }
+};
+
+QTEST_MAIN(TestForm6)
+#include "tst_form6.moc"

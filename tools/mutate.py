@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""Mutation run: how many single-token faults in the production code do the tests catch?
+
+Each mutant changes one token of one production file (an operator, an integer constant, a
+boolean literal), rebuilds incrementally and runs the test suite. A mutant is caught when the
+build passes and a test fails (or times out); a mutant that does not build is not counted.
+The sample is drawn with a seed, so two runs with the same seed try the same mutants.
+
+A development tool, not part of CI:
+
+    tools/mutate.py --sample 100 --seed 7            # report on stdout
+    tools/mutate.py --sample 100 --seed 7 --jobs 2 --timeout 60 --log /tmp/mutants.txt
+
+The sources are copied to a work folder (default /tmp/verlo-mutate) so that the checkout is
+never touched and can be edited while the run goes on.
+"""
+
+import argparse
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+RACINE = Path(__file__).resolve().parent.parent
+DOSSIERS = ("app", "game", "bonus", "scores", "extras")
+
+# Replacements per token; the first match at a position wins.
+OPERATEURS = {
+    "<=": ["<", "=="], ">=": [">", "=="], "<": ["<="], ">": [">="],
+    "==": ["!="], "!=": ["=="], "&&": ["||"], "||": ["&&"],
+    "+": ["-"], "-": ["+"], "*": ["/"], "/": ["*"], "%": ["/"],
+    "+=": ["-="], "-=": ["+="], "++": ["--"], "--": ["++"],
+}
+JETON = re.compile(r"""
+    (?P<chaine>"(?:\\.|[^"\\])*"|'(?:\\.|[^'\\])*')
+  | (?P<commentaire>//[^\n]*|/\*.*?\*/)
+  | (?P<booleen>\b(?:true|false)\b)
+  | (?P<nombre>\b\d+\b(?![.\w]))
+  | (?P<op><=|>=|==|!=|&&|\|\||\+=|-=|\+\+|--|->|<<|>>|::|[<>+\-*/%])
+""", re.VERBOSE | re.DOTALL)
+
+
+def mutations(texte):
+    """(start, end, replacement, description) for every candidate in a file."""
+    for m in JETON.finditer(texte):
+        genre = m.lastgroup
+        if genre in ("chaine", "commentaire"):
+            continue
+        debut = texte.rfind("\n", 0, m.start()) + 1
+        ligne = texte[debut:texte.find("\n", m.start())]
+        if ligne.lstrip().startswith("#"):
+            continue  # preprocessor lines
+        jeton = m.group()
+        if genre == "booleen":
+            rempl = ["false" if jeton == "true" else "true"]
+        elif genre == "nombre":
+            n = int(jeton)
+            rempl = [str(n + 1)] + ([str(n - 1)] if n > 0 else [])
+        else:
+            if jeton in ("->", "<<", ">>", "::"):
+                continue
+            # One-character operators count only between blanks (the formatted code's binary
+            # operators): not templates, pointers, references or signs.
+            if len(jeton) == 1 and not (texte[m.start() - 1:m.start()] == " "
+                                        and texte[m.end():m.end() + 1] == " "):
+                continue
+            rempl = OPERATEURS.get(jeton, [])
+        for r in rempl:
+            yield m.start(), m.end(), r, f"{jeton} -> {r}"
+
+
+def fichiers(source):
+    for d in DOSSIERS:
+        for p in sorted((source / d).rglob("*")):
+            if p.suffix in (".cpp", ".h") and p.name != "main.cpp":
+                yield p
+
+
+def synchroniser(depuis, vers):
+    """Copies the checkout, leaving unchanged files as they are: a second run rebuilds only
+    what changed since the first."""
+    ignores = shutil.ignore_patterns(".git", "build*", "__pycache__")
+    gardes = set()
+    for dossier, sous, noms in os.walk(depuis):
+        sous[:] = [d for d in sous if d not in ignores(dossier, sous)]
+        for nom in set(noms) - ignores(dossier, noms):
+            d = Path(dossier, nom)
+            c = vers / d.relative_to(depuis)
+            gardes.add(c)
+            if not c.exists() or c.read_bytes() != d.read_bytes():
+                c.parent.mkdir(parents=True, exist_ok=True)
+                shutil.copy2(d, c)
+    for c in list(vers.rglob("*")) if vers.exists() else []:
+        if c.is_file() and c not in gardes:
+            c.unlink()
+
+
+def executer(commande, dossier, delai):
+    try:
+        r = subprocess.run(commande, cwd=dossier, stdout=subprocess.PIPE,
+                           stderr=subprocess.STDOUT, timeout=delai, text=True)
+        return r.returncode, r.stdout
+    except subprocess.TimeoutExpired:
+        return None, "timeout"
+
+
+def main():
+    a = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    a.add_argument("--sample", type=int, default=100)
+    a.add_argument("--seed", type=int, default=1)
+    a.add_argument("--jobs", type=int, default=2)
+    a.add_argument("--timeout", type=int, default=20, help="seconds per test program")
+    a.add_argument("--work", default="/tmp/verlo-mutate")
+    a.add_argument("--log", help="also append each result to this file")
+    o = a.parse_args()
+
+    travail = Path(o.work)
+    source, build = travail / "src", travail / "build"
+    synchroniser(RACINE, source)
+    cfg = ["cmake", "-S", str(source), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug",
+           "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DVERLO_WERROR=OFF"]
+    subprocess.run(cfg, check=True, stdout=subprocess.DEVNULL)
+    # Only the tests: the game and the benchmarks need not be linked again for each mutant.
+    cibles = re.findall(r"verlo_test(?:_fenetres)?\((\w+)",
+                        "".join(p.read_text() for p in (source / "tests").glob("*.cmake")))
+    construire = ["cmake", "--build", str(build), "-j", str(o.jobs), "--target", *cibles]
+    tester = ["ctest", "-j", str(o.jobs), "--timeout", str(o.timeout), "--stop-on-failure"]
+    if subprocess.run(construire, stdout=subprocess.DEVNULL).returncode != 0:
+        sys.exit("the unmutated tree does not build")
+    code, sortie = executer(tester, build, o.timeout * 4)
+    if code != 0:
+        sys.exit("the unmutated tree fails its tests:\n" + sortie[-2000:])
+
+    candidats = [(p, *m) for p in fichiers(source) for m in mutations(p.read_text())]
+    tirage = random.Random(o.seed).sample(candidats, min(o.sample, len(candidats)))
+    journal = open(o.log, "a") if o.log else None
+    pris = survivants = 0
+    restes = []
+    for n, (chemin, debut, fin, rempl, quoi) in enumerate(tirage, 1):
+        original = chemin.read_text()
+        ligne = original.count("\n", 0, debut) + 1
+        nom = f"{chemin.relative_to(source)}:{ligne} {quoi}"
+        chemin.write_text(original[:debut] + rempl + original[fin:])
+        t0 = time.time()
+        try:
+            if subprocess.run(construire, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode != 0:
+                verdict = "no build"
+            else:
+                code, _ = executer(tester, build, o.timeout * 4)
+                verdict = "survived" if code == 0 else "caught"
+        finally:
+            chemin.write_text(original)
+            os.utime(chemin)  # the next build recompiles the original
+        if verdict == "caught":
+            pris += 1
+        elif verdict == "survived":
+            survivants += 1
+            restes.append(nom)
+        resultat = f"[{n}/{len(tirage)}] {verdict:8} {nom} ({time.time() - t0:.0f} s)"
+        print(resultat, flush=True)
+        if journal:
+            print(resultat, file=journal, flush=True)
+    construits = pris + survivants
+    bilan = (f"\nsample {len(tirage)} (seed {o.seed}), built {construits}, caught {pris}"
+             f" = {100 * pris / max(construits, 1):.0f} %\nsurvivors:\n  " + "\n  ".join(restes))
+    print(bilan)
+    if journal:
+        print(bilan, file=journal)
+
+
+if __name__ == "__main__":
+    main()
