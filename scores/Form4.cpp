@@ -165,6 +165,7 @@ void Form4::creerControles() {
         const QPalette systeme = QGuiApplication::palette();
         colorer(boite, systeme.color(QPalette::Text), systeme.color(QPalette::Base));
         boite->setValidator(new FiltreNom(boite));
+        boite->setAccessibleName(QStringLiteral("Votre nom, joueur %1").arg(j));
         Nom_Sc(j) = boite;
     }
 

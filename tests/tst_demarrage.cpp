@@ -97,7 +97,8 @@ private slots:
         QVERIFY(ui.messages.isEmpty());
         QCOMPARE(e.Nb_Mots(3), 1400);
         QCOMPARE(QFileInfo(e.Fichier_Scores).path(),
-                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                     "/verlo");
 
         ecrire(bin + "/5L-2.txt", "AUPRES\r\n");
         QCOMPARE(cheminDonnee(QStringLiteral("5L-2.txt"), bin), bin + "/5L-2.txt");
