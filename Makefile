@@ -1,12 +1,17 @@
-# VERLO: `make run` builds and starts the game, `make test` builds and runs the tests.
-# Both install the Debian packages they need when missing.
+# VERLO: `make run` builds and starts the game, `make test` builds and runs the tests,
+# `make package` makes the Debian package. All install the Debian packages they need
+# when missing.
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
+# libxkbcommon-dev: Qt's CMake files look for it, and say so loudly when it is missing.
 PACKAGES := build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
-            qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-liberation2
+            qt6-translations-l10n qt6-qpa-plugins libgl-dev libxkbcommon-dev fonts-liberation2
+
+# The player's score table beside the built game: `make clean` leaves it in place.
+SCORES   := VERLO-SB.SCO
 
 # Fuzzing needs clang's libFuzzer; the sanitized suite is built by the usual compiler.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
@@ -18,25 +23,29 @@ FUZZ_SECONDS ?= 60
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test deps build clean format test-sanitize deps-fuzz fuzz deps-bench
+.PHONY: all run test package deps build clean format test-sanitize deps-fuzz fuzz deps-bench
 
 all: build
 
 deps:
 	@./tools/install-deps.sh $(PACKAGES)
 
-$(BUILD)/CMakeCache.txt:
+# Configured once; later builds re-run CMake by themselves when a CMakeLists.txt changes.
+$(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target verlo
 
 run: build
 	./$(BUILD)/verlo
 
-test: build
+test: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build folder.
 test-sanitize: deps
@@ -59,4 +68,9 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz
+	@if [ -d $(BUILD) ]; then \
+	    find $(BUILD) -mindepth 1 -maxdepth 1 ! -name $(SCORES) -exec rm -rf {} +; \
+	    if [ -f $(BUILD)/$(SCORES) ]; then echo "$(BUILD)/$(SCORES) (scores) kept"; \
+	    else rmdir $(BUILD); fi; \
+	fi
+	rm -rf $(SANITIZE_BUILD) build-fuzz

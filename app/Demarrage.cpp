@@ -1,11 +1,13 @@
 #include "Demarrage.h"
 
+#include "Donnees.h"
 #include "ListesMots.h"
 #include "bonus/Carte.h"
 #include "scores/EmplacementScores.h"
 #include "scores/FichierScores.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString messageDefautChargement(const EtatJeu& e, const QString& fichier) {
     return QStringList{QStringLiteral("Défaut au chargement de"), QDir::toNativeSeparators(fichier),
@@ -34,7 +36,7 @@ QString messageAbandon(const EtatJeu& e, const QString& fichier) {
 // from the program's own folder.
 bool chargerListeAvecAide(EtatJeu& e, int n, const QString& dossier, IDialoguesChargement& ui,
                           bool& aupres) {
-    const QString fichier = QDir(dossier).filePath(nomListe(n));
+    QString fichier = cheminDonnee(nomListe(n), dossier);
     QString essai = fichier;
     while (!Charger_Liste(e, n, essai)) {
         ui.avertir(TITRE_CONTROLE_LECTURE, messageDefautChargement(e, essai));
@@ -43,13 +45,13 @@ bool chargerListeAvecAide(EtatJeu& e, int n, const QString& dossier, IDialoguesC
             continue;
         }
         // Cancel: the file may have been put back while the dialog was up.
-        essai = fichier;
+        essai = fichier = cheminDonnee(nomListe(n), dossier);
         if (Charger_Liste(e, n, essai))
             break;
         ui.avertir(TITRE_CONTROLE_LECTURE, messageAbandon(e, fichier));
         return false;
     }
-    aupres = aupres && essai == fichier;
+    aupres = aupres && QFileInfo(essai).absoluteDir() == QDir(dossier);
     return true;
 }
 

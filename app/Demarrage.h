@@ -28,7 +28,8 @@ QString messageDefautChargement(const EtatJeu& e, const QString& fichier);
 QString filtreDictionnaire(const QString& fichier);
 
 /**
- * Start-up's loading steps, from the program's folder. Returns false when a
+ * Start-up's loading steps for a program in dossierProgramme; the lists are looked for
+ * as Donnees.h says, the score file is placed by Choisir_Dossier_Scores. Returns false when a
  * list could not be had and the program must end (the user was told why).
  */
 bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChargement& ui);

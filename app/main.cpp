@@ -3,6 +3,7 @@
 #include "app/Demarrage.h"
 #include "app/DialoguesChargement.h"
 #include "app/EtatJeu.h"
+#include "app/Verification.h"
 #include "app/controles/Apparence.h"
 #include "extras/SonPlateforme.h"
 #include "game/Form1.h"
@@ -40,14 +41,31 @@ void apresPremierDessin(QWidget& fenetre, std::function<void()> plusTard) {
 
 } // namespace
 
+namespace {
+
+void nommerProgramme() {
+    QCoreApplication::setApplicationName(QStringLiteral("verlo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("verlo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VERLO_VERSION));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     // Under a file-size limit a write fails and is reported (the score table), or is done
     // without (the libraries' caches), instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The packaging's check that an installed copy finds its files; needs no display.
+    if (argc == 2 && qstrcmp(argv[1], "--verifier-installation") == 0) {
+        QCoreApplication app(argc, argv);
+        nommerProgramme();
+        return verifierInstallation();
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("verlo"));
-    QApplication::setOrganizationName(QStringLiteral("verlo"));
-    QApplication::setDesktopFileName(QStringLiteral("verlo"));
+    nommerProgramme();
+    // The desktop entry's name: the desktop matches the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VERLO_ID));
     appliquerApparence(app);
 
     EtatJeu etat;

@@ -62,6 +62,7 @@ Form1::Form1(EtatJeu& etat, const Services& services, QWidget* parent)
 // sooner, and nothing here is seen before the first paint.
 void Form1::finirConstruction() {
     creerBoites();
+    Nommer_Controles();
     ordreTabulation();
     Nouveau->setFocus(); // tab index 0; focusing also wakes the accessibility bridge
     chargerImages();

@@ -64,6 +64,10 @@ public:
     Bouton* Aide = nullptr;
     Bouton* Quitter = nullptr;
 
+    /** What a screen reader says of board cell (ligne, colonne): "ligne 2, colonne 3 : R, mal
+     * placée". */
+    QString Annonce_Cellule(int ligne, int colonne) const;
+
     /** Pause between two letters of the spelled solution (tests set 0). */
     void setPauseLettresMs(int ms) { pauseLettresMs_ = ms; }
 
@@ -119,6 +123,10 @@ private:
     void Fin_De_Mot();
     void Fin_Partie();
     void Pause(int ms);
+
+    // Accessible names (Form1_Accessibilite.cpp)
+    void Nommer_Controles();
+    void Annoncer_Temps();
 
     // Sound switch, About, Help, leaving (Form1_Annexes.cpp)
     void Son_Off_Click();

@@ -22,6 +22,7 @@ void Form1::Regler_Jauge(int valeur) {
     const int limite = BH_Temps->value();
     Temps->setRange(0, std::max(limite - 1, 1));
     Temps->setValue(limite <= 1 ? 0 : std::clamp(valeur, 0, Temps->maximum()));
+    Annoncer_Temps();
 }
 
 void Form1::BH_Temps_Change() {

@@ -131,6 +131,18 @@ void Form4::creerControles() {
     Place = colonne(Panel3D1, "Place", twips(120, 480, 495, 3075), Qt::AlignRight);
     Nom = colonne(Panel3D1, "Nom", twips(600, 480, 1695, 3075), Qt::AlignLeft);
     Pt_Score = colonne(Panel3D1, "Pt_Score", twips(2280, 480, 735, 3075), Qt::AlignRight);
+    Panel3D1->setAccessibleName(QStringLiteral("Tableau des scores"));
+    // Said as lists, so that an empty column still tells what it holds.
+    for (const auto& [liste, quoi] : {std::pair{Nom, "noms"}, {Pt_Score, "points"}})
+        liste->setDescription([liste, quoi] {
+            QStringList valeurs;
+            for (const QString& ligne : liste->text().split(QLatin1Char('\n')))
+                if (!ligne.trimmed().isEmpty())
+                    valeurs << ligne.trimmed();
+            return QStringLiteral("%1 : %2").arg(
+                QLatin1String(quoi),
+                valeurs.isEmpty() ? QStringLiteral("aucun") : valeurs.join(QStringLiteral(", ")));
+        });
 
     Insc_Nom = panneau(Panel3D1, "Insc_Nom", twips(3030, 120, 2025, 375),
                        QStringLiteral("Inscrivez votre nom"), 8.25);
@@ -153,6 +165,7 @@ void Form4::creerControles() {
         const QPalette systeme = QGuiApplication::palette();
         colorer(boite, systeme.color(QPalette::Text), systeme.color(QPalette::Base));
         boite->setValidator(new FiltreNom(boite));
+        boite->setAccessibleName(QStringLiteral("Votre nom, joueur %1").arg(j));
         Nom_Sc(j) = boite;
     }
 

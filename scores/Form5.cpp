@@ -32,6 +32,7 @@ Form5::Form5(EtatJeu& etat, const Services& services, QWidget* principale)
     for (int i = 1; i <= 2; ++i) {
         Image1(i) = new Image(this, indice("Image1", i), twips(2580, 1500, 480, 480),
                               QStringLiteral(":/pictures/mouton%1.png").arg(i));
+        Image1(i)->setAccessibleName(QStringLiteral("Mouton"));
         Image1(i)->charger();
     }
 

@@ -2,6 +2,7 @@
 // out when a list is missing.
 
 #include "app/Demarrage.h"
+#include "app/Donnees.h"
 #include "scores/FichierScores.h"
 
 #include <QDir>
@@ -80,6 +81,29 @@ private slots:
         QCOMPARE(e.Tab_Scores(1, 1) + e.Tab_Scores(2, 2), QStringLiteral("Lucie 75"));
         // Lists beside the program, folder writable: the table lives there too.
         QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO"));
+    }
+
+    // Catches an installed copy (lists in ../share/verlo) that does not find its lists or
+    // keeps its score table beside the executable, and a copy beside the program that
+    // does not win over the installed one.
+    void copieInstallee() {
+        const QString bin = fichier("bin"), partage = fichier("share/verlo");
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(partage));
+        for (const char* liste : {"5L-1.txt", "5L-2.txt", "5L-3.txt"})
+            QVERIFY(QFile::rename(fichier(liste), partage + '/' + liste));
+        EtatJeu e;
+        DialoguesFactices ui;
+        QVERIFY(Charger_Donnees(e, bin, ui));
+        QVERIFY(ui.messages.isEmpty());
+        QCOMPARE(e.Nb_Mots(3), 1400);
+        QCOMPARE(QFileInfo(e.Fichier_Scores).path(),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                     "/verlo");
+
+        ecrire(bin + "/5L-2.txt", "AUPRES\r\n");
+        QCOMPARE(cheminDonnee(QStringLiteral("5L-2.txt"), bin), bin + "/5L-2.txt");
+        QCOMPARE(cheminDonnee(QStringLiteral("5L-1.txt"), bin), partage + "/5L-1.txt");
+        QCOMPARE(cheminDonnee(QStringLiteral("absent.wav"), bin), bin + "/absent.wav");
     }
 
     // Catches a message that does not say which file, and a chosen file that is ignored.

@@ -5,12 +5,14 @@
 Cadre3D::Cadre3D(QWidget* parent, const QString& nom, const QRect& geometrie, const QString& titre)
     : QFrame(parent), titre_(titre) {
     setObjectName(nom);
+    setAccessibleName(titre);
     setGeometry(geometrie);
     setAutoFillBackground(true);
 }
 
 void Cadre3D::setTitle(const QString& titre) {
     titre_ = titre;
+    setAccessibleName(titre);
     update();
 }
 

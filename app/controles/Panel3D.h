@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <functional>
 
 class Panel3D : public QLabel {
     Q_OBJECT
@@ -23,9 +24,22 @@ public:
     QColor backColor() const;
     QColor foreColor() const;
 
+    /**
+     * What a screen reader says of the panel, computed when asked, so that it always
+     * follows the caption and colours: a board cell tells its letter and its mark.
+     * Without one, the accessible name, else the caption, is said.
+     */
+    void setDescription(std::function<QString()> description);
+    QString descriptionAccessible() const;
+
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* ev) override;
+
+private:
+    void signalerDescription();
+
+    std::function<QString()> description_;
 };

@@ -1,0 +1,43 @@
+#include "Verification.h"
+
+#include "Demarrage.h"
+#include "Donnees.h"
+#include "ListesMots.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+// Start-up with nobody to answer: a missing list is reported and never asked for.
+class DialoguesMuets final : public IDialoguesChargement {
+public:
+    explicit DialoguesMuets(QTextStream& sortie) : sortie_(sortie) {}
+    void avertir(const QString&, const QString& texte) override {
+        sortie_ << "absent : "
+                << QString(texte).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
+    }
+    std::optional<QString> choisirFichier(const QString&, const QString&) override {
+        return std::nullopt;
+    }
+
+private:
+    QTextStream& sortie_;
+};
+
+} // namespace
+
+int verifierInstallation() {
+    QTextStream sortie(stdout);
+    DialoguesMuets ui(sortie);
+    EtatJeu e;
+    const QString programme = QCoreApplication::applicationDirPath();
+    bool complet = Charger_Donnees(e, programme, ui);
+    if (complet) {
+        for (int n = 1; n <= 3; ++n)
+            sortie << "liste " << n << " : " << cheminDonnee(nomListe(n), programme) << " ("
+                   << e.Nb_Mots(n) << " mots)\n";
+        sortie << "scores : " << e.Fichier_Scores << '\n';
+    }
+    return complet ? 0 : 1;
+}

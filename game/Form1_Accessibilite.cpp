@@ -1,0 +1,102 @@
+// What a screen reader says of the main window: a French name for every control, and
+// board cells, scores and the time gauge that tell what the eye sees.
+
+#include "Form1.h"
+
+#include "app/controles/Apparence.h"
+#include "app/controles/Bouton.h"
+#include "app/controles/Cadre3D.h"
+#include "app/controles/Image.h"
+#include "app/controles/Panel3D.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+
+namespace {
+
+// The mark a colour shows; the colours are the only record of the marks.
+QString etatCellule(const QColor& fond, bool ligneMarquee) {
+    if (fond == couleurs::vert)
+        return QStringLiteral("bien placée");
+    if (fond == couleurs::jaune)
+        return QStringLiteral("mal placée");
+    if (fond == couleurs::cyan)
+        return QStringLiteral("début de la ligne à jouer");
+    return ligneMarquee ? QStringLiteral("absente") : QString();
+}
+
+} // namespace
+
+QString Form1::Annonce_Cellule(int ligne, int colonne) const {
+    const Panel3D* cellule = Mot((ligne - 1) * 5 + colonne);
+    const QString lettre = cellule->text().trimmed();
+    // Lines above the current one have been marked, and the current one once its word is over.
+    const bool marquee = ligne < e.Ligne || (ligne == e.Ligne && e.Mot_Fini);
+    QStringList parties{lettre.isEmpty() ? QStringLiteral("vide") : lettre};
+    const QString etat = etatCellule(cellule->backColor(), marquee && !lettre.isEmpty());
+    if (!etat.isEmpty())
+        parties << etat;
+    return QStringLiteral("ligne %1, colonne %2 : %3")
+        .arg(ligne)
+        .arg(colonne)
+        .arg(parties.join(", "));
+}
+
+void Form1::Nommer_Controles() {
+    for (int k = 1; k <= 25; ++k)
+        Mot(k)->setDescription(
+            [this, k] { return Annonce_Cellule((k - 1) / 5 + 1, (k - 1) % 5 + 1); });
+    for (int k = 1; k <= 5; ++k) {
+        Rep_H(k)->setDescription([this, k] {
+            return QStringLiteral("ligne %1 : %2 points")
+                .arg(6 - k)
+                .arg(Rep_H(k)->text().trimmed());
+        });
+        Réponse(k)->setDescription([this, k] {
+            return QStringLiteral("solution, lettre %1 : %2").arg(k).arg(Réponse(k)->text());
+        });
+    }
+    for (int j = 1; j <= 2; ++j) {
+        Score(j)->setDescription([this, j] {
+            return QStringLiteral("score du joueur %1 : %2").arg(j).arg(Score(j)->text().trimmed());
+        });
+        Num_Mot(j)->setDescription([this, j] {
+            const QString n = Num_Mot(j)->text();
+            return n.isEmpty() ? QStringLiteral("joueur %1 : pas de mot en cours").arg(j)
+                               : QStringLiteral("mot n° %1 du joueur %2").arg(n).arg(j);
+        });
+        Mot_J(j)->setAccessibleName(QStringLiteral("Votre mot, joueur %1").arg(j));
+        Image1(j)->setAccessibleName(QStringLiteral("Joueur %1").arg(j));
+    }
+
+    // Controls whose caption is empty, a picture, or an abbreviation.
+    Panel3D1->setAccessibleName(QStringLiteral("Plateau"));
+    Panel3D4->setAccessibleName(QStringLiteral("Nombre de joueurs"));
+    Panel3D8->setAccessibleName(QStringLiteral("Jauge du temps"));
+    BH_Temps->setAccessibleName(QStringLiteral("Temps maximum, en secondes"));
+    Solution->setAccessibleName(QStringLiteral("Solution"));
+    Avec_Tirage->setAccessibleName(QStringLiteral("Tirage"));
+    Son_On->setAccessibleName(QStringLiteral("Haut-parleur : son actif"));
+    Son_On->setAccessibleDescription(Son_On->toolTip());
+    Son_Off->setAccessibleName(QStringLiteral("Haut-parleur : son coupé"));
+    Son_Off->setAccessibleDescription(Son_Off->toolTip());
+    Nouv_Partie->setAccessibleName(QStringLiteral("Nouvelle partie"));
+    Nouveau->setAccessibleName(QStringLiteral("Mot suivant"));
+    A_Propos->setAccessibleName(QStringLiteral("À propos"));
+    Scores->setAccessibleName(QStringLiteral("Scores"));
+    Annoncer_Temps();
+}
+
+// The gauge and the limit are said in words; the bar itself also reports its value.
+void Form1::Annoncer_Temps() {
+    const QString limite = QStringLiteral("temps maximum : %1 secondes").arg(BH_Temps->value());
+    if (Etiq_Temps->accessibleName() != limite)
+        Etiq_Temps->setAccessibleName(limite);
+    const QString jauge = QStringLiteral("temps écoulé : %1 sur %2 secondes")
+                              .arg(Temps->value())
+                              .arg(BH_Temps->value());
+    if (Temps->accessibleName() != jauge)
+        Temps->setAccessibleName(jauge);
+}
