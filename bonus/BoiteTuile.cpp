@@ -1,5 +1,7 @@
 #include "BoiteTuile.h"
 
+#include <QStringList>
+
 #include <QImageReader>
 #include <QPainter>
 #include <cmath>
@@ -31,10 +33,45 @@ BoiteTuile::BoiteTuile(QWidget* parent, const QString& nom, const QRect& geometr
     setGeometry(geometrie);
 }
 
+QString nomTuile(int n) {
+    static const QStringList noms{QStringLiteral("losange bleu"),
+                                  QStringLiteral("bulle"),
+                                  QStringLiteral("cloche"),
+                                  QStringLiteral("calendrier"),
+                                  QStringLiteral("caméra"),
+                                  QStringLiteral("pot"),
+                                  QStringLiteral("tasse"),
+                                  QStringLiteral("trèfle"),
+                                  QStringLiteral("enveloppe"),
+                                  QStringLiteral("poisson"),
+                                  QStringLiteral("main"),
+                                  QStringLiteral("cœur"),
+                                  QStringLiteral("clé"),
+                                  QStringLiteral("lettre"),
+                                  QStringLiteral("note de musique"),
+                                  QStringLiteral("livre ouvert"),
+                                  QStringLiteral("téléphone"),
+                                  QStringLiteral("punaise"),
+                                  QStringLiteral("carte"),
+                                  QStringLiteral("diplôme"),
+                                  QStringLiteral("pique"),
+                                  QStringLiteral("haut-parleur"),
+                                  QStringLiteral("horloge"),
+                                  QStringLiteral("poubelle"),
+                                  QStringLiteral("pile de feuilles"),
+                                  QStringLiteral("carreau"),
+                                  QStringLiteral("visage vert"),
+                                  QStringLiteral("visage souriant"),
+                                  QStringLiteral("croix"),
+                                  QStringLiteral("boule bleue")};
+    return n >= 0 && n < noms.size() ? noms[n] : QString();
+}
+
 void BoiteTuile::montrer(int n) {
     if (n == tuile_)
         return;
     tuile_ = n;
+    setAccessibleName(nomTuile(n));
     update();
 }
 

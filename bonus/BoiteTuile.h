@@ -11,6 +11,10 @@ inline constexpr int croix = 28;  // a ball of this opening already drawn
 inline constexpr int boule = 29;  // a ball still to draw; a covered cell
 } // namespace tuiles
 
+/** What tile n pictures, in French, for screen readers: "trèfle"; empty outside 0..29. */
+QString nomTuile(int n);
+
+/** A picture box showing one tile; screen readers hear what the tile pictures. */
 class BoiteTuile : public QWidget {
     Q_OBJECT
 public:

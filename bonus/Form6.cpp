@@ -46,6 +46,7 @@ void Form6::creerControles() {
                                    twips(90 + 660 * colonne, 90 + 600 * rangee, 600, 555));
     }
     Img_Mélange = new BoiteTuile(this, QStringLiteral("Img_Mélange"), twips(4290, 60, 600, 555));
+    Img_Mélange->setAccessibleName(QStringLiteral("boule tirée : aucune"));
     Mélanger = bouton(this, "Mélanger", twips(3420, 690, 2265, 435), couleurs::vertFonce, 9.75);
     Tirer = bouton(this, "Tirer", twips(3420, 1170, 1095, 405), couleurs::rouge, 8.25);
     Placer = bouton(this, "Placer", twips(4590, 1170, 1095, 405), couleurs::bleuFonce, 8.25);
@@ -115,9 +116,12 @@ void Form6::Form_Activate() {
 
 void Form6::Montrer_Case(int c, int tuile) {
     Grille(c)->montrer(tuile);
-    Grille(c)->setAccessibleName(tuile == tuiles::boule
-                                     ? QStringLiteral("case %1 : couverte").arg(c)
-                                     : QStringLiteral("case %1 : boule %2").arg(c).arg(tuile));
+    // Screen readers hear the cell by its place, as the board's cells are heard.
+    Grille(c)->setAccessibleName(
+        QStringLiteral("ligne %1, colonne %2 : %3")
+            .arg((c - 1) / 5 + 1)
+            .arg((c - 1) % 5 + 1)
+            .arg(tuile == tuiles::boule ? QStringLiteral("couverte") : nomTuile(tuile)));
 }
 
 void Form6::Mélanger_Click() {
@@ -157,7 +161,7 @@ void Form6::Tirer_Click() {
     Tirer_Boule(e, p, s.hasard, s.horloge);
     const int boule = e.Grille_J(p, e.Case_Tiree);
     Img_Mélange->montrer(boule);
-    Img_Mélange->setAccessibleName(QStringLiteral("boule tirée : %1").arg(boule));
+    Img_Mélange->setAccessibleName(QStringLiteral("boule tirée : ") + nomTuile(boule));
     Placer->setFocus();
     Tirer->setEnabled(false);
 }

@@ -13,6 +13,7 @@ Form2::Form2(QWidget* principale) : QDialog(principale) {
     Image1 = new Image(this, QStringLiteral("Image1"), twips(3300, 600, 510, 510),
                        QStringLiteral(":/pictures/apropos.png"));
     Image1->charger();
+    Image1->setAccessibleName(QStringLiteral("Icône de VERLO"));
 
     VERLO = Panel3D::creer(this, QStringLiteral("VERLO"), twips(480, 480, 2295, 735),
                            QStringLiteral("VERLO"), 24, couleurs::noir, couleurs::faceBouton);

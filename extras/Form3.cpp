@@ -71,6 +71,11 @@ Form3::Form3(QWidget* principale) : QDialog(principale) {
     connect(Quitter, &QPushButton::clicked, this, &Form3::Quitter_Click);
 
     Form_Load(principale);
+    // The panels with no caption, named for screen readers.
+    Panel3D1->setAccessibleName(QStringLiteral("Aide"));
+    Panel3D4->setAccessibleName(QStringLiteral("Comment jouer"));
+    Panel3D6->setAccessibleName(QStringLiteral("Exemple : le mot TABLE trouvé en cinq lignes"));
+    Panel3D3->setAccessibleName(QStringLiteral("Points"));
 }
 
 void Form3::creerRegles() {

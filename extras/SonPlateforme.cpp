@@ -1,5 +1,6 @@
 #include "SonPlateforme.h"
 
+#include "app/Donnees.h"
 #include "app/controles/FiltreRepetition.h"
 
 #include "Wav.h"
@@ -45,14 +46,7 @@ void SonPlateforme::preparer() {
 }
 
 QString SonPlateforme::trouver(const QString& fichier) const {
-    for (const QString& dossier :
-         {QDir::currentPath(),
-          QDir(dossierProgramme_).filePath(QStringLiteral("../share/verlo"))}) {
-        const QFileInfo info(QDir(dossier), fichier);
-        if (info.isFile())
-            return info.absoluteFilePath();
-    }
-    return {};
+    return trouverDans({QDir::currentPath(), dossierPartage(dossierProgramme_)}, fichier);
 }
 
 void SonPlateforme::jouer(const QString& fichier, ModeSon mode) {

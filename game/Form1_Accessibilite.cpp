@@ -78,10 +78,6 @@ void Form1::Nommer_Controles() {
     BH_Temps->setAccessibleName(QStringLiteral("Temps maximum, en secondes"));
     Solution->setAccessibleName(QStringLiteral("Solution"));
     Avec_Tirage->setAccessibleName(QStringLiteral("Tirage"));
-    Son_On->setAccessibleName(QStringLiteral("Haut-parleur : son actif"));
-    Son_On->setAccessibleDescription(Son_On->toolTip());
-    Son_Off->setAccessibleName(QStringLiteral("Haut-parleur : son coupé"));
-    Son_Off->setAccessibleDescription(Son_Off->toolTip());
     Nouv_Partie->setAccessibleName(QStringLiteral("Nouvelle partie"));
     Nouveau->setAccessibleName(QStringLiteral("Mot suivant"));
     A_Propos->setAccessibleName(QStringLiteral("À propos"));

@@ -2,6 +2,10 @@
 // cells, scores and gauge that say what the colours and captions show.
 
 #include "PartieDeTest.h"
+#include "bonus/BoiteTuile.h"
+#include "bonus/Form6.h"
+#include "extras/Form2.h"
+#include "extras/Form3.h"
 
 #include "scores/Form4.h"
 #include "scores/Form5.h"
@@ -42,10 +46,21 @@ private slots:
         p.e.Qualifie(1) = p.e.Qualifie(2) = true;
         Form4 table(p.e, p.d.services(), p.f.get());
         Form5 avis(p.e, p.d.services(), p.f.get());
+        Form2 apropos(p.f.get());
+        Form3 aide(p.f.get());
+        Form6 tirage(p.e, p.d.services(), p.f.get(), {});
+        tirage.show(); // its grid is shown when it opens
         QVERIFY(p.f->findChildren<QWidget*>().size() > 60);
-        for (const QWidget* fenetre :
-             std::initializer_list<const QWidget*>{p.f.get(), &table, &avis})
+        for (const QWidget* fenetre : std::initializer_list<const QWidget*>{
+                 p.f.get(), &table, &avis, &apropos, &aide, &tirage})
             QCOMPARE(sansNom(*fenetre), QString());
+        // The draw grid is heard by place and picture, a covered cell as such.
+        const int c = 8;
+        const QString attendu =
+            QStringLiteral("ligne 2, colonne 3 : ") +
+            (p.e.Grille_J(1, c) == 29 ? QStringLiteral("couverte") : nomTuile(p.e.Grille_J(1, c)));
+        QCOMPARE(nom(tirage.Grille(c)), attendu);
+        QCOMPARE(nomTuile(7), QStringLiteral("trèfle"));
     }
 
     // Catches a cell that says another mark than its colour shows, that lags behind
