@@ -3,6 +3,7 @@
 #include "Demarrage.h"
 #include "Donnees.h"
 #include "ListesMots.h"
+#include "extras/SonPlateforme.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -38,6 +39,16 @@ int verifierInstallation() {
             sortie << "liste " << n << " : " << cheminDonnee(nomListe(n), programme) << " ("
                    << e.Nb_Mots(n) << " mots)\n";
         sortie << "scores : " << e.Fichier_Scores << '\n';
+        // The sounds: without them, or without their module, the switch would stay silent.
+        for (const char* son : {"applaudi.wav", "fanfare.wav", "mouton.wav"}) {
+            const QString chemin = trouverDans(dossiersDonnees(programme), QString::fromUtf8(son));
+            sortie << "son : " << (chemin.isEmpty() ? QStringLiteral("absent ") + son : chemin)
+                   << '\n';
+            complet = complet && !chemin.isEmpty();
+        }
+        const bool module = SonPlateforme::chargerModule(programme) != nullptr;
+        sortie << "module de son : " << (module ? "chargé" : "absent") << '\n';
+        complet = complet && module;
     }
     return complet ? 0 : 1;
 }

@@ -39,10 +39,6 @@ void apresPremierDessin(QWidget& fenetre, std::function<void()> plusTard) {
     fenetre.installEventFilter(new Guetteur(&fenetre, std::move(plusTard)));
 }
 
-} // namespace
-
-namespace {
-
 void nommerProgramme() {
     QCoreApplication::setApplicationName(QStringLiteral("verlo"));
     QCoreApplication::setOrganizationName(QStringLiteral("verlo"));
