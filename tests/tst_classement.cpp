@@ -58,7 +58,7 @@ const QString dix = "120|110|100|90|80|70|60|50|40|30|20|10";
 
 } // namespace
 
-class TestTextePoints : public QObject {
+class TestClassement : public QObject {
     Q_OBJECT
 
 private slots:
@@ -72,12 +72,7 @@ private slots:
         for (const QString& l : lectures.split(u'|')) // text=value
             QVERIFY2(Valeur_Points(l.split('=')[0]) == l.split('=')[1].toDouble(), qPrintable(l));
     }
-};
 
-class TestClassement : public QObject {
-    Q_OBJECT
-
-private slots:
     // Catches a sort that is not decreasing, reads hand-edited points otherwise than the game
     // (no digits: 0), breaks ties otherwise than by its own steps, or leaves Nb_Scores unset.
     void trierScores() {
@@ -130,10 +125,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    TestTextePoints textes;
-    TestClassement classement;
-    return QTest::qExec(&textes, argc, argv) | QTest::qExec(&classement, argc, argv) ? 1 : 0;
-}
-
+QTEST_GUILESS_MAIN(TestClassement)
 #include "tst_classement.moc"
