@@ -37,7 +37,11 @@ class TestDemarrage : public QObject {
     QString fichier(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo")
+            .removeRecursively();
+    }
 
     void init() {
         QDir(dossier.path()).removeRecursively();
@@ -65,12 +69,14 @@ private slots:
         QCOMPARE(e.Chemin_Actuel, QDir::toNativeSeparators(QDir(dossier.path()).canonicalPath()));
         QCOMPARE(e.Alignements(1) + e.Alignements(12), QStringLiteral("01020304050107131925"));
         QCOMPARE(e.Tab_Scores(1, 1) + e.Tab_Scores(2, 2), QStringLiteral("Lucie 75"));
-        // Lists beside the program, folder writable: the table lives there too.
+        // Lists beside the program, folder writable: the table lives there too, no trial left.
         QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO"));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 4);
     }
 
     // Catches a message that does not say which file, a chosen file that fails taken for
-    // success, a chosen file ignored, or the table kept beside lists taken from elsewhere.
+    // success, a chosen file ignored, or the table kept beside lists taken from elsewhere
+    // rather than in ~/.local/share/verlo.
     void listeManquanteFichierChoisi() {
         QFile::remove(fichier("5L-2.txt"));
         QTemporaryDir ailleurs;
@@ -89,7 +95,9 @@ private slots:
         QCOMPARE(ui.choix[0], dossier.path());
         QCOMPARE(e.Nb_Mots(2) + e.Nb_Mots(3), 1402);
         QCOMPARE(e.Liste_Mots(2, 1).texte(), QStringLiteral("PERSO"));
-        QVERIFY(!e.Fichier_Scores.startsWith(dossier.path()));
+        const QString donnees = // the per-user folder the README gives, made
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo";
+        QVERIFY(e.Fichier_Scores == donnees + "/VERLO-SB.SCO" && QFileInfo(donnees).isDir());
     }
 
     // Catches a Cancel that does not look again in the program's folder (the file may have

@@ -4,7 +4,6 @@
 
 #include "app/Points.h"
 #include "scores/Classement.h"
-#include "scores/EmplacementScores.h"
 #include "scores/EnregistrementPartie.h"
 #include "scores/FichierScores.h"
 
@@ -145,24 +144,6 @@ private slots:
             QVERIFY(relire(bruit + "\r\n\"Fin\",\" 999999999999\"").endsWith("/Fin| 999999999999"));
         }
         QCOMPARE(charger(chemin("absent.sco")) + relire(""), "00");
-    }
-
-    // Catches the file kept beside the program when the word lists are elsewhere or the folder
-    // is missing, put elsewhere when it could stay there, a trial file left behind, or a
-    // per-user folder other than ~/.local/share/verlo (the one the README gives).
-    void dossierChoisi() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("verlo");
-        QCoreApplication::setApplicationName("verlo");
-        const QString donnees =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo";
-        QDir(donnees).removeRecursively();
-        const QTemporaryDir programme;
-        QCOMPARE(Choisir_Dossier_Scores(programme.path(), true), programme.path());
-        QVERIFY(QDir(programme.path()).isEmpty());
-        QCOMPARE(Choisir_Dossier_Scores(programme.path(), false), donnees);
-        QCOMPARE(Choisir_Dossier_Scores(programme.filePath("disparu"), true), donnees);
-        QVERIFY(QFileInfo(donnees).isDir());
     }
 
     // Catches a write error of the last flush ignored and a cut file renamed over the table

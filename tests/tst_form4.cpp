@@ -67,16 +67,18 @@ private slots:
     }
 
     // Catches the box of a player who did not qualify shown, the focus starting elsewhere than
-    // the first box shown, Enter (main or keypad) moving it in the wrong order or clicking a
-    // button instead of only moving on.
+    // the first box shown, Enter (main or keypad, held or not) moving it in the wrong order,
+    // more than once, or clicking a button instead of only moving on.
     void saisie() {
         for (const auto& [scores, premiere] : {std::pair{QList{0, 100}, 2}, {{60, 50}, 1}}) {
             Banc b({}, scores);
             auto& f = b.ouvrir();
             QCOMPARE(f.Cadre_J(1)->isVisible(), premiere == 1);
             QCOMPARE(qApp->focusWidget(), f.Nom_Sc(premiere));
-            for (int i = premiere; i <= 2; ++i) // Enter where the focus is: box by box
-                QTest::keyClick(qApp->focusWidget(), i == 1 ? Qt::Key_Return : Qt::Key_Enter);
+            if (premiere == 1) // held, Return moves on once, and does not press "Valider"
+                tenir(f.Nom_Sc(1), Qt::Key_Return, 1000);
+            QCOMPARE(qApp->focusWidget(), f.Nom_Sc(2));
+            QTest::keyClick(f.Nom_Sc(2), Qt::Key_Enter);
             QCOMPARE(qApp->focusWidget(), f.Valider);
             QVERIFY(f.isVisible() && f.Valider->isVisible() && !QFile::exists(b.e.Fichier_Scores));
         }
