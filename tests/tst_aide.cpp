@@ -47,14 +47,13 @@ private slots:
     // Catches an example coloured otherwise than the game would colour it.
     void exempleMarqueParLeJeu() {
         Form3 aide(nullptr);
-        QStringList mots;
         for (int r = 0; r < 5; ++r) {
             QString mot;
             for (int c = 0; c < 5; ++c)
                 mot += aide.Panel3D7(5 * r + c)->text();
-            mots << mot;
             const auto marques = Marquer(Texte5(QStringLiteral("TABLE")), Texte5(mot));
             const bool trouve = mot == QStringLiteral("TABLE");
+            QCOMPARE(trouve, r == 4); // the example ends on the word found
             for (int c = 0; c < 5; ++c) {
                 const Panel3D* cellule = aide.Panel3D7(5 * r + c);
                 QCOMPARE(cellule->backColor(), trouve                       ? couleurs::vertFonce
@@ -65,7 +64,6 @@ private slots:
                 QCOMPARE(cellule->foreColor(), trouve ? QColor(224, 224, 224) : couleurs::noir);
             }
         }
-        QCOMPARE(mots.join(' '), QStringLiteral("TENTE LACET ARBRE CIBLE TABLE"));
     }
 
     // Catches About stopping the answer clock, the score table leaving it running or resetting
