@@ -4,6 +4,10 @@
 
 #include "app/Services.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -61,3 +65,19 @@ struct ServicesDeTest {
     HasardScripte hasard;
     Services services() { return {son, horloge, hasard}; }
 };
+
+// A key as X11 delivers it: with the server's timestamp, never flagged as a repeat.
+inline void touche(QWidget* w, QEvent::Type type, int cle, quint64 instant) {
+    QKeyEvent ev(type, cle, Qt::NoModifier, cle == Qt::Key_Return ? "\r" : QString());
+    ev.setTimestamp(instant);
+    QCoreApplication::sendEvent(w, &ev);
+}
+
+// A key held from `debut`: its press, then the release/press pairs of its repeats (given
+// to whichever widget has the focus by then), not yet its release.
+inline void tenir(QWidget* w, int cle, quint64 debut) {
+    touche(w, QEvent::KeyPress, cle, debut);
+    for (quint64 t = debut + 500; t < debut + 2000; t += 40)
+        for (const auto type : {QEvent::KeyRelease, QEvent::KeyPress})
+            touche(QApplication::focusWidget() ? QApplication::focusWidget() : w, type, cle, t);
+}

@@ -80,17 +80,14 @@ struct PartieDeTest {
         return s;
     }
     QString couleurs(int l) const {
-        static const QList<std::pair<QColor, QChar>> noms{{couleurs::vert, 'G'},
-                                                          {couleurs::jaune, 'Y'},
-                                                          {couleurs::gris, '-'},
-                                                          {couleurs::cyan, 'C'}};
         QString s;
         for (int c = 1; c <= 5; ++c) {
-            QChar n = '?';
-            for (const auto& [couleur, lettre] : noms)
-                if (f->Mot((l - 1) * 5 + c)->backColor() == couleur)
-                    n = lettre;
-            s += n;
+            const QColor k = f->Mot((l - 1) * 5 + c)->backColor();
+            s += k == couleurs::vert    ? 'G'
+                 : k == couleurs::jaune ? 'Y'
+                 : k == couleurs::gris  ? '-'
+                 : k == couleurs::cyan  ? 'C'
+                                        : '?';
         }
         return s;
     }

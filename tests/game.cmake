@@ -2,6 +2,5 @@
 verlo_test(tst_marquage tst_marquage.cpp)
 verlo_test_fenetres(tst_form1 tst_form1.cpp)
 verlo_test_fenetres(tst_jeu tst_jeu.cpp)
-verlo_test_fenetres(tst_fin_partie tst_fin_partie.cpp)
 verlo_test_fenetres(tst_accessibilite tst_accessibilite.cpp)
 verlo_test_fenetres(tst_robustesse_saisie tst_robustesse_saisie.cpp)

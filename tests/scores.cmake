@@ -3,6 +3,5 @@ verlo_test(tst_classement tst_classement.cpp)
 verlo_test(tst_fichier_scores tst_fichier_scores.cpp)
 verlo_test_fenetres(tst_form4 tst_form4.cpp)
 verlo_test_fenetres(tst_form5 tst_form5.cpp)
-verlo_test(tst_robustesse_scores tst_robustesse_scores.cpp)
 # A FIFO or a device once held the reading for ever: fail rather than wait.
-set_tests_properties(tst_fichier_scores tst_robustesse_scores PROPERTIES TIMEOUT 60)
+set_tests_properties(tst_fichier_scores PROPERTIES TIMEOUT 60)

@@ -100,19 +100,6 @@ private slots:
             QCOMPARE(Ligne_Complete(grille, 0), (trou + 4) / 5);
         }
     }
-
-    // Catches a slot outside 0..2 reaching the generator, the covering or the line reading
-    // instead of being refused (the draw and Sac_Vide index the slot's arrays, which refuse it).
-    void emplacements() {
-        Banc banc(0);
-        EtatJeu e;
-        for (const int p : {-1, 3}) {
-            QVERIFY_THROWS_EXCEPTION(std::out_of_range, Nouvelle_Grille(e, p, banc, banc));
-            QVERIFY_THROWS_EXCEPTION(std::out_of_range, Placer_Boule(e, p));
-            QVERIFY_THROWS_EXCEPTION(std::out_of_range, Ligne_Complete(e, p));
-        }
-        QVERIFY(banc.journal.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCarte)

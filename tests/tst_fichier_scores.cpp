@@ -1,13 +1,37 @@
-// The score file: the characters a name may hold, the bytes written and read, where it lives.
+// The score file: the characters a name may hold, the bytes written and read, where it lives,
+// and a hostile environment: a full disk, a size limit, another copy of the game saving the
+// same file, FIFOs, devices, huge files, links and left-overs.
 
-#include "scores/EmplacementScores.h"
+#include "app/Points.h"
+#include "scores/Classement.h"
+#include "scores/EnregistrementPartie.h"
 #include "scores/FichierScores.h"
 
+#include <QLockFile>
 #include <QtTest>
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
 const QTemporaryDir dossier;
+QString chemin(const char* nom = "VERLO-SB.SCO") {
+    return dossier.filePath(nom);
+}
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+// Appends the bytes, after a hole of `trouAvant` bytes (no disk used).
+bool ecrire(const QString& chemin, const QByteArray& octets, qint64 trouAvant = 0) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadWrite) && f.seek(f.size() + trouAvant) &&
+           f.write(octets) == octets.size();
+}
 
 // A state whose Tab_Scores rows 1.. are the "name|points" given; Nb_Scores counts them.
 EtatJeu etat(const QStringList& lignes) {
@@ -20,10 +44,18 @@ EtatJeu etat(const QStringList& lignes) {
     return e;
 }
 
+// Records "name"," points" for "name:points|...".
+QByteArray fichier(const QString& fiches) {
+    QByteArray o;
+    for (const QString& f : fiches.split(u'|'))
+        o += "\"" + f.section(u':', 0, 0).toLatin1() + "\",\" " + f.section(u':', 1).toLatin1() +
+             "\"\r\n";
+    return o;
+}
+
 // Saves the table and gives back the file's bytes, "?" when the saving failed.
 QByteArray ecrit(const EtatJeu& e) {
-    QFile f(dossier.filePath("ecrit.sco"));
-    return Enregistrer_Scores(e, f.fileName(), {}) && f.open(QFile::ReadOnly) ? f.readAll() : "?";
+    return Enregistrer_Scores(e, chemin("ecrit.sco"), {}) ? lire(chemin("ecrit.sco")) : "?";
 }
 
 // Reads the file into a state full of an earlier table's leftovers and shows what it holds:
@@ -37,12 +69,27 @@ QString charger(const QString& chemin) {
     return s.remove(QRegularExpression("(/\\|)+$"));
 }
 
-// The same, from a file holding these bytes (read through a second handle once flushed).
+// The same, from a file holding these bytes.
 QString relire(const QByteArray& octets) {
-    QFile f(dossier.filePath("lu.sco"));
-    const bool ecrit = f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-    return ecrit && f.flush() ? charger(f.fileName()) : "<échec>";
+    QFile::remove(chemin("lu.sco"));
+    return ecrire(chemin("lu.sco"), octets) ? charger(chemin("lu.sco")) : "<échec>";
 }
+
+// A copy of the game that read the table at start-up and ends a game with these scores.
+struct Copie {
+    EtatJeu e;
+    Copie(int score1, int score2) {
+        Charger_Scores(e, chemin());
+        e.Nb_Joueurs = 2;
+        e.Score_J(1) = static_cast<std::int16_t>(score1);
+        e.Score_J(2) = static_cast<std::int16_t>(score2);
+        Classer_Partie(e);
+    }
+    bool valider(QString nom, QString* erreur = nullptr) {
+        QString autre;
+        return Enregistrer_Partie(e, nom, autre, chemin(), erreur, 0);
+    }
+};
 
 } // namespace
 
@@ -50,12 +97,16 @@ class TestFichierScores : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() {
+        QDir(dossier.path()).removeRecursively();
+        QDir().mkpath(dossier.path());
+    }
+
     // Catches a name box letting through what the file cannot hold back intact (a quote, a
     // control character, one outside the code page) or refusing what it can, a wrong record
     // layout, line end or code page, a row without points written, rows after a free one lost,
-    // an empty table not replacing the file with an empty one, a reading that disagrees with
-    // the writing, or a failed write reported as done, without its message or harming the
-    // file beside it.
+    // an empty table not replacing the file with an empty one, or a reading that disagrees
+    // with the writing.
     void ecriture() {
         const QString acceptes = "Azé€Œ’ ,'-", refuses = "\"\t\r\x7F\u0081Ł中★";
         for (const QChar c : acceptes + refuses)
@@ -67,13 +118,6 @@ private slots:
         QCOMPARE(ecrit(etat({"Nul| 0"})), QByteArray());
         QCOMPARE(relire(ecrit(etat({"Hélène| 300", " Zoé  | 250", "a,b| 20", "Œdipe| 5"}))),
                  "4/Hélène| 300/ Zoé  | 250/a,b| 20/Œdipe| 5");
-        const QString cible = dossier.filePath(NOM_FICHIER_SCORES); // a folder of that name
-        QVERIFY(QDir().mkdir(cible) && ecrit(etat({"Ancien| 40"})) == "\"Ancien\",\" 40\"\r\n");
-        QString erreur;
-        QVERIFY(!Enregistrer_Scores(etat({"A| 5"}), cible, &erreur));
-        QCOMPARE(erreur, "Impossible d'enregistrer le tableau des scores dans « " +
-                             QDir::toNativeSeparators(cible) + " » : un dossier porte ce nom");
-        QCOMPARE(charger(dossier.filePath("ecrit.sco")), "1/Ancien| 40");
     }
 
     // Catches a reading that takes a malformed line, stops there or at a NUL, an undecodable
@@ -93,32 +137,111 @@ private slots:
         QCOMPARE(relire(QByteArray("\"A\x81\x8D\",\" 5\"\r\n\0\0\r\n\"N\0L\",\" 3\"\r\n\0", 29)),
                  QString("2/A\uFFFD\uFFFD| 5/N") + QChar(0) + "L| 3");
         QRandomGenerator hasard(1252);
-        for (int essai = 0; essai < 20; ++essai) { // odd files are made of a record's characters
+        for (int essai = 0; essai < 10; ++essai) { // odd files are made of a record's characters
             QByteArray bruit;
             while (bruit.size() < 65536)
                 bruit += essai % 2 ? "\"\",\r\n 9-"[hasard.bounded(8)] : char(hasard.bounded(256));
             QVERIFY(relire(bruit + "\r\n\"Fin\",\" 999999999999\"").endsWith("/Fin| 999999999999"));
         }
-        QCOMPARE(charger(dossier.filePath("absent.sco")), "0");
-        QCOMPARE(relire(""), "0");
+        QCOMPARE(charger(chemin("absent.sco")) + relire(""), "00");
     }
 
-    // Catches the file kept beside the program when the word lists are elsewhere or the folder
-    // is missing, put elsewhere when it could stay there, a trial file left behind, or a
-    // per-user folder other than ~/.local/share/verlo (the one the README gives).
-    void dossierChoisi() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("verlo");
-        QCoreApplication::setApplicationName("verlo");
-        const QString donnees =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo";
-        QDir(donnees).removeRecursively();
-        const QTemporaryDir programme;
-        QCOMPARE(Choisir_Dossier_Scores(programme.path(), true), programme.path());
-        QVERIFY(QDir(programme.path()).isEmpty());
-        QCOMPARE(Choisir_Dossier_Scores(programme.path(), false), donnees);
-        QCOMPARE(Choisir_Dossier_Scores(programme.filePath("disparu"), true), donnees);
-        QVERIFY(QFileInfo(donnees).isDir());
+    // Catches a write error of the last flush ignored and a cut file renamed over the table
+    // as if saved, a temporary file left, or the program killed by SIGXFSZ.
+    void disquePleinEtLimite() {
+        QVERIFY(ecrire(chemin(), fichier("Ancien:40")));
+        EtatJeu e;
+        for (int r = 1; r <= LIGNES_SCORES; ++r)
+            e.Tab_Scores(r, 1) = "Joueur", e.Tab_Scores(r, 2) = Points_En_Texte(100 - r);
+        rlimit avant{};
+        getrlimit(RLIMIT_FSIZE, &avant);
+        for (const auto disposition : {SIG_IGN, SIG_DFL}) {
+            std::signal(SIGXFSZ, disposition);
+            rlimit limite = avant; // what a full disk does to the write, in one process
+            limite.rlim_cur = 10;
+            setrlimit(RLIMIT_FSIZE, &limite);
+            QString erreur;
+            const bool ok = Enregistrer_Scores(e, chemin(), &erreur);
+            setrlimit(RLIMIT_FSIZE, &avant);
+            QVERIFY(!ok && erreur.endsWith(" : la taille des fichiers est limitée"));
+            QCOMPARE(lire(chemin()), fichier("Ancien:40"));
+            QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), {"VERLO-SB.SCO"});
+        }
+    }
+
+    // Catches a save that writes the table read at start-up over what another copy saved
+    // meanwhile, a file not what a single copy gives when nobody else wrote (ties included),
+    // a lock held elsewhere not reported, or one left by a dead copy blocking for ever.
+    void deuxCopies() {
+        QVERIFY(ecrire(chemin(), fichier("A:50|B:50|C:50|D:50|E:50|F:50|G:50|H:50|I:50|J:50|K:50|"
+                                         "L:50")));
+        Copie premiere(60, 50), seconde(55, 0);
+        QVERIFY(premiere.valider("Premier"));
+        QCOMPARE(lire(chemin()),
+                 fichier("Premier:60|A:50|B:50|D:50|E:50|C:50|G:50|H:50|I:50|J:50|K:50|L:50"));
+        {
+            QLockFile autre(chemin() + ".lock");
+            QVERIFY(autre.tryLock(0));
+            QString erreur;
+            QVERIFY(!seconde.valider("Second", &erreur));
+            QVERIFY(erreur.endsWith(" : une autre copie du jeu l'enregistre en ce moment"));
+            QCOMPARE(lire(chemin()).left(15), "\"Premier\",\" 60\"");
+        }
+        QVERIFY(ecrire(chemin() + ".lock", "2147483646\n")); // no such process
+        QVERIFY(seconde.valider("Second"));
+        const QList<QByteArray> lignes = lire(chemin()).split('\n');
+        QCOMPARE(lignes.size(), 13); // twelve records
+        QCOMPARE(lignes[0] + lignes[1], "\"Premier\",\" 60\"\r\"Second\",\" 55\"\r");
+        QCOMPARE(seconde.e.Tab_Scores(1, 1), "Premier"); // the window shows the table saved
+    }
+
+    // Catches a FIFO that blocks the reading for ever, a device or a huge file read whole
+    // (the record after its first 100 MB is read), or a link to a regular table refused.
+    void lecturesHostiles() {
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin("fifo")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", chemin("zero")));
+        QVERIFY(ecrire(chemin("enorme"), fichier("Debut:5")));
+        QVERIFY(ecrire(chemin("enorme"), "\r\n" + fichier("Loin:9"), qint64{100} << 20));
+        QVERIFY(QFile::link(chemin("enorme"), chemin("lien")));
+        QCOMPARE(charger(chemin("fifo")) + charger(chemin("zero")) + charger(chemin("lien")),
+                 "001/Debut| 5");
+    }
+
+    // Catches a save that replaces a link's target or creates a dangling link's target,
+    // or that reports success there.
+    void ecritureParUnLien() {
+        QVERIFY(ecrire(chemin("cible"), fichier("Cible:7")));
+        for (const char* cible : {"cible", "absente"}) {
+            QFile::remove(chemin());
+            QVERIFY(QFile::link(chemin(cible), chemin()));
+            QString erreur;
+            QVERIFY(!Enregistrer_Scores(etat({"Nouveau| 9"}), chemin(), &erreur));
+            QVERIFY(erreur.contains("lien symbolique") && QFileInfo(chemin()).isSymLink());
+        }
+        QVERIFY(lire(chemin("cible")) == fichier("Cible:7") && !QFile::exists(chemin("absente")));
+    }
+
+    // Catches left-over temporary files kept, or anything else removed: a younger one (a save
+    // in progress), another name, the lock, a link or a folder.
+    void temporairesAbandonnes() {
+        const QStringList anciens{"VERLO-SB.SCO.aB3xYz", "VERLO-SB.SCO.QWERTY"};
+        QStringList gardes{"VERLO-SB.SCO",        "VERLO-SB.SCO.jeune1",  "VERLO-SB.SCO.lock",
+                           "VERLO-SB.SCO.abcde",  "VERLO-SB.SCO.abcdefg", "VERLO-SB.SCX.abcdef",
+                           "VERLO-SB.SCO.lien01", "VERLO-SB.SCO.dossie"};
+        for (const QString& nom : anciens + gardes.mid(0, 6)) {
+            QFile f(dossier.filePath(nom));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (anciens.contains(nom) || nom.endsWith("lock"))
+                f.setFileTime(QDateTime::currentDateTime().addSecs(-61),
+                              QFileDevice::FileModificationTime);
+        }
+        QVERIFY(QFile::link(dossier.filePath(anciens[0]), dossier.filePath(gardes[6])));
+        QVERIFY(QDir(dossier.path()).mkdir(gardes[7]));
+        Nettoyer_Temporaires_Scores(dossier.path());
+        QStringList restants =
+            QDir(dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        restants.sort(), gardes.sort();
+        QCOMPARE(restants, gardes);
     }
 };
 

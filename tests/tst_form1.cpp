@@ -17,41 +17,35 @@ private slots:
     void plateau() {
         PartieDeTest p;
         const auto* f = p.f.get();
+        const QRect a = f->Mot(1)->geometry();
+        const int dx = f->Mot(2)->x() - a.x(), dy = f->Mot(6)->y() - a.y();
+        QVERIFY(dx >= a.width() && dy >= a.height());
         for (int k = 1; k <= 25; ++k) {
-            const QRect c = f->Mot(k)->geometry(), premiere = f->Mot(1)->geometry();
             const int l = (k - 1) / 5, col = (k - 1) % 5;
-            QCOMPARE(c.size(), premiere.size());
-            QCOMPARE(c.left() - premiere.left(), col * (f->Mot(2)->x() - premiere.left()));
-            QCOMPARE(c.top() - premiere.top(), l * (f->Mot(6)->y() - premiere.top()));
-            QVERIFY(f->Mot(2)->x() > premiere.right() && f->Mot(6)->y() > premiere.bottom());
-            if (col == 0)
-                QCOMPARE(f->Rep_H(5 - l)->geometry().center().y(), c.center().y());
-            if (l == 4)
-                QVERIFY(f->Réponse(col + 1)->x() == c.x() && f->Réponse(col + 1)->y() > c.bottom());
+            QCOMPARE(f->Mot(k)->geometry(), a.translated(col * dx, l * dy));
+            QCOMPARE(f->Rep_H(5 - l)->geometry().center().y(), a.center().y() + l * dy);
+            QVERIFY(f->Réponse(col + 1)->x() == a.x() + col * dx &&
+                    f->Réponse(col + 1)->y() > a.bottom() + 4 * dy);
         }
     }
 
-    // Catches a caption clipped or covered at the game's font, widest game values included.
-    void legendes() {
+    // Catches a caption clipped or covered at the game's font, widest game values included,
+    // or a control the Tab key reaches without showing it has the focus.
+    void legendesEtFocus() {
         QVERIFY2(QFontInfo(policeJeu(8.25)).family().contains(QLatin1String("Liberation")),
                  "the game's font is not installed");
         PartieDeTest p;
+        p.cliquer(p.f->Nb_J(2));
         p.f->Score(1)->setText(QStringLiteral(" 999"));
         p.f->Num_Mot(2)->setText(QStringLiteral("10"));
         p.f->Mot(1)->setText(QStringLiteral("W"));
         p.f->Etiq_Temps->setText(QStringLiteral("300"));
         QCOMPARE(lisibilite::legendesCoupees(p.f.get()).join("; "), QString());
+        QCOMPARE(lisibilite::focusInvisibles(p.f.get()).join("; "), QString());
         p.f->Cadre_Temps->hide(); // the solution row takes its place
         for (int c = 1; c <= 5; ++c)
             p.f->Réponse(c)->setText(QStringLiteral("W")), p.f->Réponse(c)->show();
         QCOMPARE(lisibilite::legendesCoupees(p.f.get()).join("; "), QString());
-    }
-
-    // Catches a control the Tab key reaches without showing it has the focus.
-    void focusVisible() {
-        PartieDeTest p;
-        p.cliquer(p.f->Nb_J(2));
-        QCOMPARE(lisibilite::focusInvisibles(p.f.get()).join("; "), QString());
     }
 
     // Catches a click on the option already selected ending the running word, or a change of

@@ -54,7 +54,6 @@ struct Banc : ISon {
     explicit Banc(int couvertes = 0, int perdues = 0) {
         Remplir_Alignements(e);
         preparerCarte(e, d, couvertes, perdues);
-        principale.move(50, 40);
         f = std::make_unique<Form6>(e, Services{*this, d.horloge, d.hasard}, &principale,
                                     [this] { ++payes; });
     }
@@ -97,20 +96,15 @@ class TestForm6 : public QObject {
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
 
-    // Catches a caption cut by its control and a control that shows no focus.
-    void lisible() {
+    // Catches a wrong state or focus after a step, no spin, the balls used from the wrong
+    // end, a cell not covered, a fourth draw, a held Enter going on from "Mélanger", a caption
+    // cut by its control or a control that shows no focus.
+    void troisTirages() {
         Banc b;
         b.ouvrir();
         QCOMPARE(lisibilite::legendesCoupees(b.f.get()).join("; "), QString());
         QCOMPARE(lisibilite::focusInvisibles(b.f.get()).join("; "), QString());
-    }
-
-    // Catches a wrong state or focus after a step, no spin, the balls used from the wrong
-    // end, a cell not covered, a fourth draw, a held Enter going on from "Mélanger".
-    void troisTirages() {
-        Banc b;
-        b.ouvrir();
-        QVERIFY(b.f->pos() == QPoint(50 + 128, 40 + 106) && b.etat() == u"M/Mélanger"_s);
+        QCOMPARE(b.etat(), u"M/Mélanger"_s);
         const QStringList etats{u"T/Tirer"_s, u"P/Placer"_s, u"MP/Mélanger"_s};
         for (int pas = 0; pas < 9; ++pas) {
             b.touche(QEvent::KeyPress, 100 * (pas + 1));
@@ -128,9 +122,6 @@ private slots:
         }
         QVERIFY(!b.f->Melange->isActive() && b.e.Boules_Restantes == 0 && b.payes == 0);
         QCOMPARE(b.tuiles(), u"29 29 29 4 5 6 / 28 28 28"_s);
-        QCOMPARE(b.f->Grille(1)->accessibleName() + ", " + b.f->Grille(4)->accessibleName(),
-                 u"case 1 : couverte, case 4 : boule 4"_s);
-        QVERIFY(!Feuille_Tuiles(QSize(40, 37)).isNull()); // the tiles are drawn
     }
 
     // Catches a flash not alternating balls and faces ten times, a key taken or a close
@@ -196,9 +187,8 @@ private slots:
         }
     }
 
-    // Catches the window not opening on a found word with the bonus on, or elsewhere, or
-    // not on "Mélanger"; a paid line's score and lead colours not shown; the focus not back
-    // on "MOT suivant".
+    // Catches the window not opening on a found word with the bonus on, or not on "Mélanger"; a
+    // paid line's score and lead colours not shown; the focus not back on "MOT suivant".
     void scoresDuJeu() {
         for (const auto& [avant, ligne, attendu] :
              {std::tuple{15, 1, " 70 GR"}, std::tuple{0, 4, " 40 GG"}}) {
@@ -214,8 +204,7 @@ private slots:
             std::unique_ptr<Eclair> eclair;
             quandModale([&](QWidget* d) {
                 auto* f = qobject_cast<Form6*>(d);
-                ouverture = f->windowTitle() + f->focusWidget()->objectName() +
-                            (f->pos() == p.f->pos() + QPoint(128, 106) ? "" : " ailleurs");
+                ouverture = f->windowTitle() + f->focusWidget()->objectName();
                 eclair = std::make_unique<Eclair>(p.d.horloge, *f);
                 for (int pas = 0; pas < 4; ++pas)
                     QTest::keyClick(f->focusWidget(), Qt::Key_Return);

@@ -115,8 +115,9 @@ private slots:
     }
 
     // Catches a wrong turn order, counter, box or lead colour with two players (a tie shows
-    // both green), a game that does not end after player 2's tenth word, or a change to one
-    // player that does not give player 1 the turn.
+    // both green), a game that does not end after player 2's tenth word on the score table
+    // (the fanfare started first, without waiting), or a change to one player that does not
+    // give player 1 the turn.
     void deuxJoueurs() {
         P p;
         p.cliquer(p.f->Nb_J(2));
@@ -134,10 +135,11 @@ private slots:
                 QVERIFY(p.f->Score(1)->foreColor() == couleurs::vert && p.focus() == p.f->Nouveau);
                 QCOMPARE(p.f->Score(2)->foreColor(), j == 1 ? couleurs::rouge : couleurs::vert);
             }
-        QString fenetre;
-        quandModale([&](QWidget* w) { fenetre = w->objectName(), w->close(); });
-        p.proposer(QStringLiteral("terre")); // both qualify with 250
-        QCOMPARE(fenetre, QStringLiteral("Form4"));
+        QStringList sons;
+        quandModale([&](QWidget* w) { sons = p.d.son.joues, w->close(); }, "Form4");
+        p.e.Son_Actif = true;
+        p.proposer(QStringLiteral("terre")); // both qualify with 250; the fanfare does not wait
+        QCOMPARE(sons, QStringList({"applaudi.wav:attente", "fanfare.wav:async"}));
         QCOMPARE(p.e.Mots_Joues(1) * 10 + p.e.Mots_Joues(2), 10); // a new game: 1 and 0
         QCOMPARE(p.f->Score(1)->text() + p.f->Score(2)->text() + p.places(), "000000BI");
         p.tic();

@@ -2,30 +2,8 @@
 // windows: a held key counts once, input during a pause is dropped, closing ends the game.
 
 #include "PartieDeTest.h"
-#include "scores/Classement.h"
-#include "scores/Form4.h"
 
 #include <QLabel>
-
-namespace {
-
-// A key as X11 delivers it: with the server's timestamp, never flagged as a repeat.
-void touche(QWidget* w, QEvent::Type type, int cle, quint64 instant) {
-    QKeyEvent ev(type, cle, Qt::NoModifier, cle == Qt::Key_Return ? "\r" : QString());
-    ev.setTimestamp(instant);
-    QCoreApplication::sendEvent(w, &ev);
-}
-
-// A key held from `debut`: its press, then the release/press pairs of its repeats (given
-// to whichever widget has the focus by then), not yet its release.
-void tenir(QWidget* w, int cle, quint64 debut) {
-    touche(w, QEvent::KeyPress, cle, debut);
-    for (quint64 t = debut + 500; t < debut + 2000; t += 40)
-        for (const auto type : {QEvent::KeyRelease, QEvent::KeyPress})
-            touche(QApplication::focusWidget() ? QApplication::focusWidget() : w, type, cle, t);
-}
-
-} // namespace
 
 class TestRobustesseSaisie : public QObject {
     Q_OBJECT
@@ -56,23 +34,6 @@ private slots:
         tenir(p.f->Nouveau, Qt::Key_Return, 7000);
         QCOMPARE(p.e.Mots_Joues(1), 2);
         QVERIFY(p.e.Ligne == 1 && p.couleurs(1) == "G----" && p.focus() == p.boite());
-    }
-
-    // Catches a held Enter in a name box that goes on to press "Valider".
-    void nomTenu() {
-        ServicesDeTest d;
-        EtatJeu e;
-        e.Nb_Joueurs = 1;
-        e.Score_J(1) = 50;
-        e.Fichier_Scores = QStringLiteral("/nonexistent/S.SCO");
-        Classer_Partie(e);
-        Form4 f(e, d.services(), nullptr);
-        f.signalerErreur = [](const QString&, const QString&) {
-        };
-        f.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        tenir(f.Nom_Sc(1), Qt::Key_Return, 1000);
-        QVERIFY(f.Valider->hasFocus() && f.Valider->isVisible() && e.Qualifie(1));
     }
 
     // Catches keys and clicks given during the spelled solution acted upon (a new word or
