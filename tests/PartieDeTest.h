@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -117,7 +118,12 @@ inline void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QStri
         if (d && (nom.isEmpty() || d->objectName() == nom)) {
             attente->stop();
             attente->deleteLater();
+            const QPointer<QWidget> fenetre(d);
             dansLaFenetre(d);
+            // A check that failed inside the window returned early: close it, or the test
+            // would wait on it for ever instead of reporting the failure.
+            if (QTest::currentTestFailed() && fenetre)
+                fenetre->close();
         }
     });
     attente->start();
