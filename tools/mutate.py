@@ -11,6 +11,9 @@ A development tool, not part of CI:
     tools/mutate.py --sample 100 --seed 7            # report on stdout
     tools/mutate.py --sample 100 --seed 7 --jobs 2 --timeout 60 --log /tmp/mutants.txt
 
+Integer arguments of twips()/px() are mutated only where the change moves a whole pixel:
+below that it can never be observed.
+
 The sources are copied to a work folder (default /tmp/verlo-mutate) so that the checkout is
 never touched and can be edited while the run goes on.
 """
@@ -44,6 +47,28 @@ JETON = re.compile(r"""
 """, re.VERBOSE | re.DOTALL)
 
 
+def argument_en_twips(texte, debut, fin):
+    """True when the token is a whole argument of twips() or px(): the layout's unit."""
+    avant = texte[:debut].rstrip()
+    apres = texte[fin:].lstrip()
+    if not (avant.endswith(("(", ",")) and apres.startswith((",", ")"))):
+        return False
+    profondeur = 0
+    for i in range(debut - 1, max(debut - 400, -1), -1):
+        c = texte[i]
+        if c == ")":
+            profondeur += 1
+        elif c == "(":
+            if profondeur == 0:
+                return re.search(r"\b(twips|px)\s*$", texte[max(0, i - 10):i]) is not None
+            profondeur -= 1
+    return False
+
+
+def pixels(twips):
+    return (twips + 7) // 15
+
+
 def mutations(texte):
     """(start, end, replacement, description) for every candidate in a file."""
     for m in JETON.finditer(texte):
@@ -60,6 +85,9 @@ def mutations(texte):
         elif genre == "nombre":
             n = int(jeton)
             rempl = [str(n + 1)] + ([str(n - 1)] if n > 0 else [])
+            # A twip that moves nothing by a whole pixel can never be seen: not a fault.
+            if argument_en_twips(texte, m.start(), m.end()):
+                rempl = [r for r in rempl if pixels(int(r)) != pixels(n)]
         else:
             if jeton in ("->", "<<", ">>", "::"):
                 continue
