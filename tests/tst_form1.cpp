@@ -19,11 +19,8 @@ private slots:
                  "the game's font is not installed");
         PartieDeTest p;
         p.cliquer(p.f->Nb_J(2));
-        for (const auto& [w, t] : {std::pair<QLabel*, const char*>{p.f->Score(1), " 999"},
-                                   {p.f->Num_Mot(2), "10"},
-                                   {p.f->Mot(1), "W"},
-                                   {p.f->Etiq_Temps, "300"}})
-            w->setText(QString::fromLatin1(t));
+        p.f->Score(1)->setText(QStringLiteral(" 999")), p.f->Num_Mot(2)->setText("10");
+        p.f->Mot(1)->setText(QStringLiteral("W")), p.f->Etiq_Temps->setText("300");
         QCOMPARE(lisibilite::fautes(p.f.get()), QString());
         p.f->Cadre_Temps->hide(); // the solution row takes its place
         for (int c = 1; c <= 5; ++c)

@@ -179,8 +179,7 @@ private slots:
         QCOMPARE(p.f->Temps->value(), 3);
         p.d.horloge.avancer(1500);
         p.tic(); // 5 s: line 1 goes in as typed
-        QCOMPARE(p.d.son.bips, 2);
-        QCOMPARE(p.couleurs(1) + p.couleurs(2), QStringLiteral("G----C----"));
+        QCOMPARE(p.couleurs(1) + p.couleurs(2) + QString::number(p.d.son.bips), "G----C----2");
         QVERIFY(p.f->Minuterie1->isActive() && p.f->Temps->value() == 0);
         p.d.horloge.avancer(4900);
         p.tic();
