@@ -113,4 +113,10 @@ inline QStringList focusInvisibles(QWidget* fenetre) {
     return fautes;
 }
 
+/** Both checks on a shown, active window: "" when it has no fault. */
+inline QString fautes(QWidget* fenetre) {
+    QStringList f = legendesCoupees(fenetre);
+    return (f + focusInvisibles(fenetre)).join(QStringLiteral("; "));
+}
+
 } // namespace lisibilite

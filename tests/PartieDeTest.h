@@ -15,8 +15,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTest>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -29,10 +29,8 @@ struct PartieDeTest {
                           const QString& fichierScores = QStringLiteral("/nonexistent/S.SCO")) {
         e.Saut_Ligne = QStringLiteral("\r\n");
         e.Niveau = e.Joueur = e.Nb_Joueurs = 1;
-        QStringList rangs;
         for (int i = 1; i <= 12; ++i)
-            rangs << QStringLiteral("%1  ").arg(i);
-        e.Texte_Rangs = rangs.join(e.Saut_Ligne);
+            e.Texte_Rangs += QStringLiteral("%1  ").arg(i) + (i < 12 ? e.Saut_Ligne : "");
         const QStringList listes[] = {liste1, {"SALUT"}, {"MAMAN"}};
         for (int n = 1; n <= 3; ++n) {
             for (int k = 0; k < listes[n - 1].size(); ++k)
@@ -73,38 +71,48 @@ struct PartieDeTest {
         QTimerEvent ev(f->Minuterie1->timerId());
         QCoreApplication::sendEvent(f->Minuterie1, &ev);
     }
-    // Line l of the board as letters, and as colours: G green, Y yellow, - grey, C cyan.
-    QString ligne(int l) const {
+    // Cells 1..n seen through `lu`, joined.
+    template <class F> static QString suite(int n, F lu) {
         QString s;
-        for (int c = 1; c <= 5; ++c)
-            s += f->Mot((l - 1) * 5 + c)->text();
+        for (int c = 1; c <= n; ++c)
+            s += lu(c);
         return s;
     }
+    // A colour as a letter: G green, Y yellow, - grey, C cyan, R red, N black.
+    static QString lettre(const QColor& k) {
+        const std::pair<QColor, const char*> noms[]{{couleurs::vert, "G"},  {couleurs::jaune, "Y"},
+                                                    {couleurs::gris, "-"},  {couleurs::cyan, "C"},
+                                                    {couleurs::rouge, "R"}, {couleurs::noir, "N"}};
+        for (const auto& [c, n] : noms)
+            if (c == k)
+                return QString::fromLatin1(n);
+        return QStringLiteral("?");
+    }
+    // Line l of the board as letters, and as colours.
+    QString ligne(int l) const {
+        return suite(5, [&](int c) { return f->Mot(l * 5 - 5 + c)->text(); });
+    }
     QString couleurs(int l) const {
-        QString s;
-        for (int c = 1; c <= 5; ++c) {
-            const QColor k = f->Mot((l - 1) * 5 + c)->backColor();
-            s += k == couleurs::vert    ? 'G'
-                 : k == couleurs::jaune ? 'Y'
-                 : k == couleurs::gris  ? '-'
-                 : k == couleurs::cyan  ? 'C'
-                                        : '?';
-        }
-        return s;
+        return suite(5, [&](int c) { return lettre(f->Mot(l * 5 - 5 + c)->backColor()); });
     }
     // The solution row, '_' where a cell is hidden.
     QString solution() const {
-        QString s;
-        for (int c = 1; c <= 5; ++c)
-            s += vu(f->Réponse(c)) ? f->Réponse(c)->text() : QStringLiteral("_");
-        return s;
+        return suite(5, [&](int c) { return vu(f->Réponse(c)) ? f->Réponse(c)->text() : "_"; });
+    }
+    // The whole board: 25 letters then 25 colours.
+    QString plateau() const {
+        return suite(5, [&](int l) { return ligne(l); }) +
+               suite(5, [&](int l) { return couleurs(l); });
+    }
+    // The scores' colours, player 1 then 2.
+    QString meneur() const {
+        return suite(2, [&](int j) { return lettre(f->Score(j)->foreColor()); });
     }
     // What stands in each player's place: "B" the answer box, "I" the icon.
     QString places() const {
-        QString s;
-        for (int j = 1; j <= 2; ++j)
-            s += QString(vu(f->Mot_J(j)) ? "B" : "") + (vu(f->Image1(j)) ? "I" : "");
-        return s;
+        return suite(2, [&](int j) {
+            return QString(vu(f->Mot_J(j)) ? "B" : "") + (vu(f->Image1(j)) ? "I" : "");
+        });
     }
 };
 

@@ -102,8 +102,7 @@ private slots:
     void troisTirages() {
         Banc b;
         b.ouvrir();
-        QCOMPARE(lisibilite::legendesCoupees(b.f.get()).join("; "), QString());
-        QCOMPARE(lisibilite::focusInvisibles(b.f.get()).join("; "), QString());
+        QCOMPARE(lisibilite::fautes(b.f.get()), QString());
         QCOMPARE(b.etat(), u"M/Mélanger"_s);
         const QStringList etats{u"T/Tirer"_s, u"P/Placer"_s, u"MP/Mélanger"_s};
         for (int pas = 0; pas < 9; ++pas) {
@@ -144,8 +143,8 @@ private slots:
             QCOMPARE(b.sons, sonActif ? QStringList{"applaudi.wav:avant"} : QStringList{});
             QVERIFY(b.f->isVisible() == !sonActif && !b.f->Gagne->isHidden());
             QVERIFY(b.payes == 1 && b.e.Score_J(1) == 42 && b.e.Boules_Restantes == 2);
-            QCOMPARE(b.etat(), u"/Fermer"_s);
-            QVERIFY(b.e.Debut_Sac(1) == 1 && b.e.Grille_J(1, 1) != BOULE_COUVERTE);
+            QVERIFY(b.etat() == u"/Fermer"_s && b.e.Debut_Sac(1) == 1 &&
+                    b.e.Grille_J(1, 1) != BOULE_COUVERTE);
             b.f->hide();
             b.f->show();
             QCOMPARE(b.tuiles(), u"27 27 27 27 27 6 / 29 29 28"_s);
@@ -182,8 +181,8 @@ private slots:
                          : void(b.f->close());
             });
             QCOMPARE(b.f->exec(), int(QDialog::Accepted));
-            QVERIFY(!b.f->Melange->isActive() && b.e.Arret_Melange);
-            QVERIFY(b.e.Debut_Sac(1) == (k == 3 ? 2 : 1) && b.e.Grille_J(1, 1) == 1);
+            QVERIFY(!b.f->Melange->isActive() && b.e.Arret_Melange &&
+                    b.e.Debut_Sac(1) == (k == 3 ? 2 : 1) && b.e.Grille_J(1, 1) == 1);
         }
     }
 
@@ -211,10 +210,7 @@ private slots:
             });
             p.proposer(u"terre"_s);
             QCOMPARE(ouverture, u" TirageMélanger"_s);
-            const auto lettre = [&](int j) {
-                return p.f->Score(j)->foreColor() == couleurs::vert ? "G" : "R";
-            };
-            QCOMPARE(p.f->Score(1)->text() + " " + lettre(1) + lettre(2), QString(attendu));
+            QCOMPARE(p.f->Score(1)->text() + " " + p.meneur(), QString(attendu));
             QCOMPARE(p.focus(), p.f->Nouveau);
         }
     }

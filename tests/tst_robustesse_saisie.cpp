@@ -32,8 +32,8 @@ private slots:
         p.proposer(QStringLiteral("terre"));
         QCOMPARE(p.focus(), p.f->Nouveau);
         tenir(p.f->Nouveau, Qt::Key_Return, 7000);
-        QCOMPARE(p.e.Mots_Joues(1), 2);
-        QVERIFY(p.e.Ligne == 1 && p.couleurs(1) == "G----" && p.focus() == p.boite());
+        QVERIFY(p.e.Mots_Joues(1) == 2 && p.e.Ligne == 1 && p.couleurs(1) == "G----");
+        QCOMPARE(p.focus(), p.boite());
     }
 
     // Catches keys and clicks given during the spelled solution acted upon (a new word or

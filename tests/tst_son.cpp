@@ -67,11 +67,7 @@ private slots:
         abime.close();
         QDir::setCurrent(courant());
     }
-    void init() {
-        journal.clear();
-        attentes.clear();
-        chargements = 0;
-    }
+    void init() { journal.clear(), attentes.clear(), chargements = 0; }
 
     // Catches a module loaded before the sound is wanted, the data folder not searched,
     // a wait that is not the file's own length, or an unplayable file sent to the device.
@@ -80,9 +76,8 @@ private slots:
         QCOMPARE(chargements, 0);
         s.preparer();
         s.preparer();
-        QCOMPARE(chargements, 1);
-        QCOMPARE(journal, QStringList({"charger applaudi.wav", "charger fanfare.wav",
-                                       "charger mouton.wav"}));
+        QCOMPARE(journal.join(',') + QString::number(chargements),
+                 "charger applaudi.wav,charger fanfare.wav,charger mouton.wav1");
         journal.clear();
         s.jouer(QStringLiteral("applaudi.wav"), ModeSon::Attente);
         s.jouer(QStringLiteral("fanfare.wav"), ModeSon::Asynchrone);
