@@ -77,11 +77,9 @@ QString relire(const QByteArray& octets) {
 // A copy of the game that read the table at start-up and ends a game with these scores.
 struct Copie {
     EtatJeu e;
-    Copie(int score1, int score2) {
+    Copie(std::int16_t score1, std::int16_t score2) {
         Charger_Scores(e, chemin());
-        e.Nb_Joueurs = 2;
-        e.Score_J(1) = static_cast<std::int16_t>(score1);
-        e.Score_J(2) = static_cast<std::int16_t>(score2);
+        e.Nb_Joueurs = 2, e.Score_J(1) = score1, e.Score_J(2) = score2;
         Classer_Partie(e);
     }
     bool valider(QString nom, QString* erreur = nullptr) {

@@ -67,27 +67,27 @@ private slots:
     void initTestCase() { appliquerApparence(*qApp); }
 
     // Catches the lost tick of a timer that cannot fire during its own waits (the open mouth
-    // then stays two seconds), waits not measured on the injected clock, or a bleat asked for
-    // with the sound off; a caption that does not fit or a button that does not show the focus.
-    void sansSon() {
-        Banc b(false);
-        QCOMPARE(rythme(b.derouler(6000)), "2:1000 1:1000 2:1000 1:1000 2:1000 1:1000");
-        QVERIFY(b.d.son.joues.isEmpty());
-        b.f->show();
-        QVERIFY(QTest::qWaitForWindowActive(b.f.get()));
-        QCOMPARE(lisibilite::legendesCoupees(b.f.get()) + lisibilite::focusInvisibles(b.f.get()),
-                 QStringList());
-    }
-
-    // Catches the bleat not played with each tick, not waited for, or played with the open
-    // mouth; or the open mouth not shown one second after it.
-    void avecSon() {
-        Banc b(true);
-        b.bleat = 1500;
-        QCOMPARE(rythme(b.derouler(6000)), "2:1000 1:1500 2:1000 1:1500 2:1000 1:1500");
-        QCOMPARE(b.d.son.joues, QStringList(3, "mouton.wav:attente"));
-        b.bleat = 300; // a short one: the closed mouth as long as the bleat, the open one 1 s
-        QCOMPARE(rythme(b.derouler(3000)), "2:1000 1:300 2:1000 1:300 2:400");
+    // then stays two seconds), waits not measured on the injected clock, a bleat asked for
+    // with the sound off, not played with each tick, not waited for, or played with the open
+    // mouth, or the open mouth not shown one second after it; a caption that does not fit or a
+    // button that does not show the focus.
+    void rythmes() {
+        for (const bool son : {false, true}) {
+            Banc b(son);
+            b.bleat = 1500;
+            QCOMPARE(rythme(b.derouler(6000)), son ? "2:1000 1:1500 2:1000 1:1500 2:1000 1:1500"
+                                                   : "2:1000 1:1000 2:1000 1:1000 2:1000 1:1000");
+            QCOMPARE(b.d.son.joues, QStringList(son ? 3 : 0, "mouton.wav:attente"));
+            if (!son)
+                continue;
+            b.bleat = 300; // a short one: the closed mouth as long as the bleat, the open one 1 s
+            QCOMPARE(rythme(b.derouler(3000)), "2:1000 1:300 2:1000 1:300 2:400");
+            b.f->show();
+            QVERIFY(QTest::qWaitForWindowActive(b.f.get()));
+            QCOMPARE(lisibilite::legendesCoupees(b.f.get()) +
+                         lisibilite::focusInvisibles(b.f.get()),
+                     QStringList());
+        }
     }
 
     // Catches "D'ACCORD !", Escape or the close button not closing the notice, or the sheep
