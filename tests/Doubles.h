@@ -17,7 +17,7 @@ public:
     void jouer(const QString& fichier, ModeSon mode) override {
         joues << fichier + (mode == ModeSon::Attente ? QStringLiteral(":attente")
                                                      : QStringLiteral(":async"));
-        pendantJouer();
+        pendantJouer ? pendantJouer() : void();
     }
     void bip() override { ++bips; }
     void preparer() override { ++preparations; }
@@ -25,8 +25,7 @@ public:
     QStringList joues;
     int bips = 0;
     int preparations = 0;
-    std::function<void()> pendantJouer = [] {
-    }; // while a sound plays
+    std::function<void()> pendantJouer; // while a sound plays
 };
 
 class HorlogeReglable final : public IHorloge {
@@ -42,20 +41,18 @@ public:
     std::int64_t ms = 1'000'000;
 };
 
-/** Gives the scripted values in turn, then `defaut`; records each reseed. */
+// Gives the scripted values in turn, then 0; records each reseed.
 class HasardScripte final : public IHasard {
 public:
     void reensemencer(double heure) override { graines.push_back(heure); }
     double suivant() override {
-        if (valeurs.empty())
-            return defaut;
-        const double v = valeurs.front();
-        valeurs.pop_front();
+        double v = 0.0;
+        if (!valeurs.empty())
+            v = valeurs.front(), valeurs.pop_front();
         return v;
     }
 
     std::deque<double> valeurs;
-    double defaut = 0.0;
     std::vector<double> graines;
 };
 

@@ -36,12 +36,14 @@ class TestDemarrage : public QObject {
 
     QTemporaryDir dossier;
     QString fichier(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
+    static QString donnees() {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo";
+    }
 
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo")
-            .removeRecursively();
+        QDir(donnees()).removeRecursively();
     }
 
     void init() {
@@ -65,14 +67,13 @@ private slots:
         QCOMPARE(QList<int>({e.Nb_Mots(0), e.Nb_Mots(1), e.Nb_Mots(2), e.Nb_Mots(3), e.Niveau,
                              e.Joueur, e.Nb_Joueurs, e.Nb_Scores}),
                  QList<int>({0, 3, 1, 1400, 1, 1, 1, 2}));
-        QCOMPARE(e.Texte_Rangs.split("\r\n").join('/'), "1  /2  /3  /4  /5  /6  /7  /8  /9  /"
-                                                        "10  /11  /12  ");
+        QCOMPARE(e.Texte_Rangs.split("\r\n").join('/') + e.Alignements(1) + e.Alignements(12) +
+                     e.Tab_Scores(1, 1) + e.Tab_Scores(2, 2),
+                 "1  /2  /3  /4  /5  /6  /7  /8  /9  /10  /11  /12  01020304050107131925Lucie 75");
         QCOMPARE(e.Chemin_Actuel, QDir::toNativeSeparators(QDir(dossier.path()).canonicalPath()));
-        QCOMPARE(e.Alignements(1) + e.Alignements(12), QStringLiteral("01020304050107131925"));
-        QCOMPARE(e.Tab_Scores(1, 1) + e.Tab_Scores(2, 2), QStringLiteral("Lucie 75"));
         // Lists beside the program, folder writable: the table lives there too, no trial left.
-        QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO"));
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 4);
+        QVERIFY(e.Fichier_Scores == fichier("VERLO-SB.SCO") &&
+                QDir(dossier.path()).entryList(QDir::Files).size() == 4);
     }
 
     // Catches an installed copy (lists in ../share/verlo) that does not find its lists or
@@ -85,17 +86,12 @@ private slots:
             QVERIFY(QFile::rename(fichier(liste), partage + '/' + liste));
         EtatJeu e;
         DialoguesFactices ui;
-        QVERIFY(Charger_Donnees(e, bin, ui));
-        QVERIFY(ui.messages.isEmpty());
-        QCOMPARE(e.Nb_Mots(3), 1400);
-        QCOMPARE(QFileInfo(e.Fichier_Scores).path(),
-                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                     "/verlo");
-
+        QVERIFY(Charger_Donnees(e, bin, ui) && ui.messages.isEmpty() && e.Nb_Mots(3) == 1400);
+        QCOMPARE(QFileInfo(e.Fichier_Scores).path(), donnees());
         ecrire(bin + "/5L-2.txt", "AUPRES\r\n");
-        QCOMPARE(cheminDonnee(QStringLiteral("5L-2.txt"), bin), bin + "/5L-2.txt");
-        QCOMPARE(cheminDonnee(QStringLiteral("5L-1.txt"), bin), partage + "/5L-1.txt");
-        QCOMPARE(cheminDonnee(QStringLiteral("absent.wav"), bin), bin + "/absent.wav");
+        QCOMPARE(cheminDonnee("5L-2.txt", bin) + cheminDonnee("5L-1.txt", bin) +
+                     cheminDonnee("absent.wav", bin),
+                 bin + "/5L-2.txt" + partage + "/5L-1.txt" + bin + "/absent.wav");
     }
 
     // Catches a message that does not say which file, a chosen file that fails taken for
@@ -115,13 +111,11 @@ private slots:
         QVERIFY(Charger_Donnees(e, dossier.path(), ui));
         QVERIFY(ui.messages.size() == 2 && ui.messages[0].contains(fichier("5L-2.txt")));
         QVERIFY(ui.messages[0].endsWith(e.Chemin_Actuel) && ui.messages[1].contains("absent.txt"));
-        QVERIFY(ui.choix[1].endsWith(QStringLiteral("(5l*.txt 5L*.txt)")));
-        QCOMPARE(ui.choix[0], dossier.path());
-        QCOMPARE(e.Nb_Mots(2) + e.Nb_Mots(3), 1402);
-        QCOMPARE(e.Liste_Mots(2, 1).texte(), QStringLiteral("PERSO"));
-        const QString donnees = // the per-user folder the README gives, made
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo";
-        QVERIFY(e.Fichier_Scores == donnees + "/VERLO-SB.SCO" && QFileInfo(donnees).isDir());
+        QVERIFY(ui.choix[0] == dossier.path() && ui.choix[1].endsWith("(5l*.txt 5L*.txt)"));
+        QCOMPARE(e.Liste_Mots(2, 1).texte() + QString::number(e.Nb_Mots(2) + e.Nb_Mots(3)),
+                 "PERSO1402");
+        // the per-user folder the README gives, made
+        QVERIFY(e.Fichier_Scores == donnees() + "/VERLO-SB.SCO" && QFileInfo(donnees()).isDir());
     }
 
     // Catches a Cancel that does not look again in the program's folder (the file may have
@@ -140,9 +134,8 @@ private slots:
             QCOMPARE(Charger_Donnees(e, dossier.path(), ui), remis);
             QCOMPARE(ui.messages.size() * 10 + ui.choix.size(), remis ? 12 : 22);
             QVERIFY(ui.messages.last().contains(fichier("5L-2.txt")));
-            if (remis)
-                QVERIFY(e.Liste_Mots(2, 1).texte() == "REMIS" &&
-                        e.Fichier_Scores == fichier("VERLO-SB.SCO"));
+            QVERIFY(!remis || e.Liste_Mots(2, 1).texte() + e.Fichier_Scores ==
+                                  "REMIS" + fichier("VERLO-SB.SCO"));
         }
     }
 };

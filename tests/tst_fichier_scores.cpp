@@ -2,7 +2,6 @@
 // and a hostile environment: a full disk, a size limit, another copy of the game saving the
 // same file, FIFOs, devices, huge files, links and left-overs.
 
-#include "app/Points.h"
 #include "scores/Classement.h"
 #include "scores/EnregistrementPartie.h"
 #include "scores/FichierScores.h"
@@ -78,11 +77,9 @@ QString relire(const QByteArray& octets) {
 // A copy of the game that read the table at start-up and ends a game with these scores.
 struct Copie {
     EtatJeu e;
-    Copie(int score1, int score2) {
+    Copie(std::int16_t score1, std::int16_t score2) {
         Charger_Scores(e, chemin());
-        e.Nb_Joueurs = 2;
-        e.Score_J(1) = static_cast<std::int16_t>(score1);
-        e.Score_J(2) = static_cast<std::int16_t>(score2);
+        e.Nb_Joueurs = 2, e.Score_J(1) = score1, e.Score_J(2) = score2;
         Classer_Partie(e);
     }
     bool valider(QString nom, QString* erreur = nullptr) {
@@ -150,9 +147,7 @@ private slots:
     // as if saved, a temporary file left, or the program killed by SIGXFSZ.
     void disquePleinEtLimite() {
         QVERIFY(ecrire(chemin(), fichier("Ancien:40")));
-        EtatJeu e;
-        for (int r = 1; r <= LIGNES_SCORES; ++r)
-            e.Tab_Scores(r, 1) = "Joueur", e.Tab_Scores(r, 2) = Points_En_Texte(100 - r);
+        const EtatJeu e = etat(QStringList(LIGNES_SCORES, "Joueur| 99"));
         rlimit avant{};
         getrlimit(RLIMIT_FSIZE, &avant);
         for (const auto disposition : {SIG_IGN, SIG_DFL}) {
@@ -183,21 +178,23 @@ private slots:
             QLockFile autre(chemin() + ".lock");
             QVERIFY(autre.tryLock(0));
             QString erreur;
-            QVERIFY(!seconde.valider("Second", &erreur));
-            QVERIFY(erreur.endsWith(" : une autre copie du jeu l'enregistre en ce moment"));
+            QVERIFY(!seconde.valider("Second", &erreur) &&
+                    erreur.endsWith(" : une autre copie du jeu l'enregistre en ce moment"));
             QCOMPARE(lire(chemin()).left(15), "\"Premier\",\" 60\"");
         }
         QVERIFY(ecrire(chemin() + ".lock", "2147483646\n")); // no such process
         QVERIFY(seconde.valider("Second"));
         const QList<QByteArray> lignes = lire(chemin()).split('\n');
-        QCOMPARE(lignes.size(), 13); // twelve records
-        QCOMPARE(lignes[0] + lignes[1], "\"Premier\",\" 60\"\r\"Second\",\" 55\"\r");
+        QCOMPARE(QByteArray::number(lignes.size()) + lignes[0] + lignes[1], // twelve records
+                 "13\"Premier\",\" 60\"\r\"Second\",\" 55\"\r");
         QCOMPARE(seconde.e.Tab_Scores(1, 1), "Premier"); // the window shows the table saved
     }
 
     // Catches a FIFO that blocks the reading for ever, a device or a huge file read whole
-    // (the record after its first 100 MB is read), or a link to a regular table refused.
-    void lecturesHostiles() {
+    // (the record after its first 100 MB is read), or a link to a regular table refused; a
+    // save that replaces a link's target or creates a dangling link's target, or that reports
+    // success there.
+    void fichiersHostiles() {
         QCOMPARE(::mkfifo(QFile::encodeName(chemin("fifo")).constData(), 0600), 0);
         QVERIFY(QFile::link("/dev/zero", chemin("zero")));
         QVERIFY(ecrire(chemin("enorme"), fichier("Debut:5")));
@@ -205,18 +202,13 @@ private slots:
         QVERIFY(QFile::link(chemin("enorme"), chemin("lien")));
         QCOMPARE(charger(chemin("fifo")) + charger(chemin("zero")) + charger(chemin("lien")),
                  "001/Debut| 5");
-    }
-
-    // Catches a save that replaces a link's target or creates a dangling link's target,
-    // or that reports success there.
-    void ecritureParUnLien() {
         QVERIFY(ecrire(chemin("cible"), fichier("Cible:7")));
         for (const char* cible : {"cible", "absente"}) {
             QFile::remove(chemin());
             QVERIFY(QFile::link(chemin(cible), chemin()));
             QString erreur;
-            QVERIFY(!Enregistrer_Scores(etat({"Nouveau| 9"}), chemin(), &erreur));
-            QVERIFY(erreur.contains("lien symbolique") && QFileInfo(chemin()).isSymLink());
+            QVERIFY(!Enregistrer_Scores(etat({"Nouveau| 9"}), chemin(), &erreur) &&
+                    erreur.contains("lien symbolique") && QFileInfo(chemin()).isSymLink());
         }
         QVERIFY(lire(chemin("cible")) == fichier("Cible:7") && !QFile::exists(chemin("absente")));
     }

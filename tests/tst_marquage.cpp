@@ -37,16 +37,13 @@ private slots:
 
     // Catches a yellow taken from the rightmost free occurrence of the hidden word, or a
     // served letter left unblotted, in the working copies the game keeps.
-    void copiesDeTravail() {
+    void copiesDeTravailEtEchelle() {
         Texte5 cherche, propose;
         Marquer(Texte5("ALLER"), Texte5("LAPER"), cherche, propose); // marks YY-GG
         const QString b(2, MARQUE_CHERCHE), p(2, MARQUE_PROPOSE);
         QCOMPARE(cherche.texte() + propose.texte(), b + 'L' + b + p + 'P' + p);
-    }
-
-    // Catches a level or a label outside the points scale read anyway (each label's value
-    // is checked through the points the game gives).
-    void echelleBornee() {
+        // A level or a label outside the points scale is refused (each label's value is
+        // checked through the points the game gives).
         for (const auto& [niveau, k] : {std::pair(0, 1), {4, 1}, {1, 0}, {1, 6}})
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, legendeRep_H(niveau, k));
     }
