@@ -7,20 +7,9 @@
 # Usage: bench/demarrage.sh [RUNS [BATCH]]   (default 45 runs of each, batches of 9)
 # Needs: xvfb, python3-xlib (Debian packages; make deps-bench). ECRAN=:n picks the display.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-# A desktop session has a message bus: without one, every Qt program spends its start-up
-# trying to launch one.
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
-    exec dbus-run-session -- "$0" "$@"
-fi
-# On a shared machine, as root, the timed programs and the X server run ahead of the rest
-# (PRIORITE=0 to leave them be).
-PRIORITE=${PRIORITE:--15}
-[ "$(id -u)" = 0 ] || PRIORITE=0
-devant() { nice -n "$PRIORITE" "$@"; }
+. "$(dirname "$0")/commun.sh"
 N=${1:-45}
 LOT=${2:-9}
-BUILD=${BUILD:-build}
 
 command -v Xvfb >/dev/null || { echo "Xvfb manque : make deps-bench" >&2; exit 2; }
 /usr/bin/python3 -c 'import Xlib.ext.damage' 2>/dev/null ||

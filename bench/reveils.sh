@@ -8,20 +8,9 @@
 # Usage: bench/reveils.sh [SECONDS] [KEYS]   (default 10 s per sample, 41 keys)
 # Needs: xvfb, python3-xlib, xdotool (make deps-bench). ECRAN=:n picks the display.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-# A desktop session has a message bus: without one, every Qt program spends its start-up
-# trying to launch one.
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
-    exec dbus-run-session -- "$0" "$@"
-fi
-# On a shared machine, as root, the timed programs and the X server run ahead of the rest
-# (PRIORITE=0 to leave them be).
-PRIORITE=${PRIORITE:--15}
-[ "$(id -u)" = 0 ] || PRIORITE=0
-devant() { nice -n "$PRIORITE" "$@"; }
+. "$(dirname "$0")/commun.sh"
 DUREE=${1:-10}
 TOUCHES=${2:-41}
-BUILD=${BUILD:-build}
 
 for c in Xvfb xdotool; do command -v $c >/dev/null || { echo "$c manque : make deps-bench" >&2; exit 2; }; done
 [ -f "$BUILD/CMakeCache.txt" ] || cmake -S . -B "$BUILD" >/dev/null
