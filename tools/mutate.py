@@ -155,6 +155,9 @@ def main():
     # Only the tests: the game and the benchmarks need not be linked again for each mutant.
     cibles = re.findall(r"verlo_test(?:_fenetres)?\((\w+)",
                         "".join(p.read_text() for p in (source / "tests").glob("*.cmake")))
+    # The fuzz corpora, replayed as tests by one program per reader.
+    cibles += ["rejouer_" + c for c in re.findall(
+        r"^verlo_fuzz\((\w+)\)", (source / "fuzz" / "CMakeLists.txt").read_text(), re.M)]
     construire = ["cmake", "--build", str(build), "-j", str(o.jobs), "--target", *cibles]
     # The install check needs the game itself, which is not rebuilt for each mutant.
     tester = ["ctest", "-j", str(o.jobs), "--timeout", str(o.timeout), "--stop-on-failure",
