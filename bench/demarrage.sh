@@ -18,7 +18,8 @@ command -v Xvfb >/dev/null || { echo "Xvfb manque : make deps-bench" >&2; exit 2
 cmake --build "$BUILD" --target verlo fenetre_reference -j2 >/dev/null
 
 ecran=${ECRAN:-:$((90 + RANDOM % 100))}
-devant Xvfb "$ecran" -noreset -screen 0 1024x768x24 >/dev/null 2>&1 &
+# nice execs Xvfb, so $! is the server itself and the trap ends it.
+nice -n "$PRIORITE" Xvfb "$ecran" -noreset -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
 resultats=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$resultats"' EXIT

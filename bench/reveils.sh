@@ -17,7 +17,8 @@ for c in Xvfb xdotool; do command -v $c >/dev/null || { echo "$c manque : make d
 cmake --build "$BUILD" --target verlo fenetre_reference tirage -j2 >/dev/null
 
 ecran=${ECRAN:-:$((90 + RANDOM % 100))}
-devant Xvfb "$ecran" -noreset -screen 0 1024x768x24 >/dev/null 2>&1 &
+# nice execs Xvfb, so $! is the server itself and the trap ends it.
+nice -n "$PRIORITE" Xvfb "$ecran" -noreset -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
 prog=""
 trap 'kill $prog $xvfb 2>/dev/null || true' EXIT
