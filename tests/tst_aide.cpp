@@ -1,15 +1,7 @@
-// The Help and About windows: the help text's line layout, the example marked by the
-// game's own rule, and the answer clock that runs on while they are open.
+// The answer clock runs on under Help and About, and what falls due there opens over Help.
 
-#include "Lisibilite.h"
 #include "PartieDeTest.h"
-#include "app/Marquage.h"
-#include "extras/EtiquetteAide.h"
-#include "extras/Form2.h"
-#include "extras/Form3.h"
 
-#include <QLabel>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 // Opens Help and lets the answer time run out under it: true if the window `nom` then opened
@@ -40,53 +32,6 @@ class TestAide : public QObject {
 
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
-
-    // Catches a numbered step or points line run on after the previous one, text cut off at
-    // the bottom of its label, a caption cut by its control or a control that shows no focus.
-    void miseEnPage() {
-        Form2 apropos(nullptr);
-        Form3 aide(nullptr);
-        for (QWidget* w : std::initializer_list<QWidget*>{&apropos, &aide}) {
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-            QCOMPARE(lisibilite::fautes(w), QString());
-        }
-        static const QRegularExpression numero(QStringLiteral("\\d°"));
-        for (EtiquetteAide* l : {aide.Etiquette2, aide.Etiquette7}) {
-            qsizetype debuts = 0;
-            for (const QString& ligne : l->lignes()) {
-                QVERIFY2(ligne.lastIndexOf(numero) <= 0, qPrintable(ligne));
-                debuts += ligne.indexOf(numero) == 0;
-            }
-            QCOMPARE(debuts, l->text().count(numero));
-        }
-        QCOMPARE(aide.Etiquette7->lignes().size(), 5);
-        for (QLabel* l : aide.findChildren<QLabel*>())
-            if (l->wordWrap() && !l->text().isEmpty())
-                QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
-    }
-
-    // Catches an example coloured otherwise than the game would colour it.
-    void exempleMarqueParLeJeu() {
-        Form3 aide(nullptr);
-        for (int r = 0; r < 5; ++r) {
-            QString mot;
-            for (int c = 0; c < 5; ++c)
-                mot += aide.Panel3D7(5 * r + c)->text();
-            const auto marques = Marquer(Texte5(QStringLiteral("TABLE")), Texte5(mot));
-            const bool trouve = mot == QStringLiteral("TABLE");
-            QCOMPARE(trouve, r == 4); // the example ends on the word found
-            for (int c = 0; c < 5; ++c) {
-                const Panel3D* cellule = aide.Panel3D7(5 * r + c);
-                QCOMPARE(cellule->backColor(), trouve                       ? couleurs::vertFonce
-                                               : marques[c] == Marque::Vert ? couleurs::vert
-                                               : marques[c] == Marque::Jaune
-                                                   ? couleurs::jaune
-                                                   : couleurs::faceBouton);
-                QCOMPARE(cellule->foreColor(), trouve ? QColor(224, 224, 224) : couleurs::noir);
-            }
-        }
-    }
 
     // Catches About stopping the answer clock, the score table leaving it running or resetting
     // it, the focus not given back, or a time-out under Help that cannot show the score table

@@ -1,7 +1,5 @@
-// The main window as a player sees it: every caption readable, the focus visible, and the options
-// that start a game only on a change.
+// The options of the main window start a game only on a change.
 
-#include "Lisibilite.h"
 #include "PartieDeTest.h"
 
 #include <QLabel>
@@ -11,22 +9,6 @@ class TestForm1 : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
-
-    // Catches a caption clipped or covered at the game's font, widest game values included,
-    // or a control the Tab key reaches without showing it has the focus.
-    void legendesEtFocus() {
-        QVERIFY2(QFontInfo(policeJeu(8.25)).family().contains(QLatin1String("Liberation")),
-                 "the game's font is not installed");
-        PartieDeTest p;
-        p.cliquer(p.f->Nb_J(2));
-        p.f->Score(1)->setText(QStringLiteral(" 999")), p.f->Num_Mot(2)->setText("10");
-        p.f->Mot(1)->setText(QStringLiteral("W")), p.f->Etiq_Temps->setText("300");
-        QCOMPARE(lisibilite::fautes(p.f.get()), QString());
-        p.f->Cadre_Temps->hide(); // the solution row takes its place
-        for (int c = 1; c <= 5; ++c)
-            p.f->Réponse(c)->setText(QStringLiteral("W")), p.f->Réponse(c)->show();
-        QCOMPARE(lisibilite::legendesCoupees(p.f.get()).join("; "), QString());
-    }
 
     // Catches a click on the option already selected ending the running word, or a change of
     // option (mouse or arrow keys) not starting a new game.

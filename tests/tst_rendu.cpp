@@ -1,7 +1,9 @@
 // Each window drawn in a known state against its committed picture: catches a control
 // moved, resized, recoloured, recaptioned or drawn in the wrong font, which no behaviour
 // shows. VERLO_REFAIRE_IMAGES=1 rewrites the pictures: look at each before committing it.
+// Then every caption must fit and the Tab key must show where the focus is.
 
+#include "Lisibilite.h"
 #include "PartieDeTest.h"
 #include "bonus/Form6.h"
 #include "extras/Form2.h"
@@ -23,7 +25,8 @@ constexpr int PIXELS_TOLERES = 6;
 // folder for a look when they differ.
 void comparer(QWidget& fenetre, const char* nom) {
     fenetre.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    fenetre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
     const QImage vu = fenetre.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString fichier = QStringLiteral(VERLO_IMAGES "/%1.png").arg(nom);
     if (qEnvironmentVariableIsSet("VERLO_REFAIRE_IMAGES"))
@@ -40,7 +43,23 @@ void comparer(QWidget& fenetre, const char* nom) {
                              .arg(differents)
                              .arg(fichier, ici)));
     }
+    QCOMPARE(lisibilite::fautes(&fenetre), QString());
 }
+
+// What the windows opened over the main window read; the main window stays unshown, as it
+// would keep the focus from them.
+struct Dessous {
+    EtatJeu e;
+    ServicesDeTest d;
+    QWidget principale;
+    Dessous() {
+        e.Joueur = 1;
+        e.Saut_Ligne = QStringLiteral("\r\n");
+        for (int i = 1; i <= LIGNES_SCORES; ++i)
+            e.Texte_Rangs += QStringLiteral("%1  ").arg(i) + (i < 12 ? e.Saut_Ligne : "");
+        Remplir_Alignements(e);
+    }
+};
 
 } // namespace
 
@@ -49,6 +68,8 @@ class TestRendu : public QObject {
 private slots:
     void initTestCase() {
         appliquerApparence(*qApp);
+        QVERIFY2(QFontInfo(policeJeu(8.25)).family().contains(QLatin1String("Liberation")),
+                 "the game's font is not installed");
         QApplication::setCursorFlashTime(0); // a caret that does not blink: always drawn
     }
 
@@ -69,6 +90,16 @@ private slots:
         comparer(*p.f, "principale-partie");
         p.proposer(QStringLiteral("terre"));
         comparer(*p.f, "principale-trouve");
+        // The widest values the game shows must fit too.
+        p.f->Score(1)->setText(QStringLiteral(" 999")), p.f->Num_Mot(2)->setText("10");
+        p.f->Etiq_Temps->setText("300");
+        for (int c = 1; c <= 5; ++c)
+            p.f->Réponse(c)->setText(QStringLiteral("W")), p.f->Mot(c)->setText("W");
+        QCOMPARE(lisibilite::legendesCoupees(p.f.get()).join("; "), QString());
+        for (int c = 1; c <= 5; ++c)
+            p.f->Réponse(c)->hide();
+        p.f->Cadre_Temps->show();
+        QCOMPARE(lisibilite::legendesCoupees(p.f.get()).join("; "), QString());
     }
 
     void aProposEtAide() {
@@ -78,28 +109,29 @@ private slots:
         comparer(aide, "form3");
     }
 
-    // Both players qualified over a table of three: the ranks, the players' rows in red, the
-    // two name boxes.
+    // Both players qualified over a table of three: the ranks, the two name boxes; the
+    // notice over it.
     void tableauEtAvis() {
-        PartieDeTest p;
+        Dessous p;
         const QStringList stockees{"Chloé", " 130", "Bruno", " 50", "Anonyme", " 20"};
         for (int i = 0; i < stockees.size(); ++i)
             p.e.Tab_Scores(i / 2 + 1, i % 2 + 1) = stockees[i];
         p.e.Nb_Joueurs = 2, p.e.Score_J(1) = 75, p.e.Score_J(2) = 140;
         Classer_Partie(p.e);
-        Form4 tableau(p.e, p.d.services(), p.f.get());
+        Form4 tableau(p.e, p.d.services(), &p.principale);
         comparer(tableau, "form4");
-        Form5 avis(p.e, p.d.services(), p.f.get());
+        tableau.close();
+        Form5 avis(p.e, p.d.services(), &p.principale);
         comparer(avis, "form5");
         avis.close();
     }
 
     // Player 1's card with two cells covered, three balls drawn and not yet placed.
     void tirage() {
-        PartieDeTest p;
+        Dessous p;
         Nouvelle_Grille(p.e, 1, p.d.hasard, p.d.horloge);
         p.e.Grille_J(1, 7) = p.e.Grille_J(1, 19) = BOULE_COUVERTE;
-        Form6 f(p.e, p.d.services(), p.f.get(), {});
+        Form6 f(p.e, p.d.services(), &p.principale, {});
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         for (int pas = 0; pas < 2; ++pas) // "Mélanger", then "Tirer"
