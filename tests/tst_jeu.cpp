@@ -1,9 +1,13 @@
-// The word game played on the real main window: turns, typing, marking, points,
-// the time limit and the focus, with the clock and the draws under control.
+// Marking a proposal, and the word game played on the real main window: turns, typing, marking,
+// points, the time limit, the focus, the options, keys held or typed at the wrong moment, and what
+// a screen reader hears, with the clock and the draws under control.
 
 #include "PartieDeTest.h"
+#include "app/Marquage.h"
 #include "app/controles/Cadre3D.h"
+#include "game/Niveaux.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -11,10 +15,53 @@
 
 using P = PartieDeTest;
 
+namespace {
+
+QString nom(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+}
+
+// "G", "Y", "-" per position: reads like the board.
+QString marquer(const QString& cherche, const QString& propose) {
+    QString s;
+    for (const Marque m : Marquer(Texte5(cherche), Texte5(propose)))
+        s += m == Marque::Vert ? u'G' : m == Marque::Jaune ? u'Y' : u'-';
+    return s;
+}
+
+} // namespace
+
 class TestJeu : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
+
+    // Catches a wrong order of the passes, a letter serving twice or a case- or accent-blind
+    // comparison, on boards checked by hand (hidden word, proposal, marks).
+    void plateaux() {
+        const char* plateaux[][3] = {
+            {"TERRE", "RETRO", "YGYG-"}, {"TERRE", "ERRER", "YYGY-"}, {"SALUT", "PASSE", "-GY--"},
+            {"SALON", "SALSA", "GGG--"}, {"MAMAN", "AAAAA", "-G-G-"}, {"TERRE", "T    ", "G----"},
+            {"TERRE", "     ", "-----"}, {"CHIEN", "CHIEN", "GGGGG"}, {"ALLER", "LAPIN", "YY---"},
+            {"CHIEN", "ELEVE", "Y----"}, {"TIGRE", "EVADE", "----G"}, {"ALLER", "BELLE", "-YGY-"},
+            {"ARBRE", "TERRE", "--YGG"}, {"ELEVE", "VEXEE", "YY-YG"}, {"RADAR", "ARBRE", "YY-Y-"},
+            {"TERRE", "terre", "-----"}, {"TERRE", "TÉRRE", "G-GGG"}};
+        for (const auto& [cherche, propose, marques] : plateaux)
+            QVERIFY2(marquer(cherche, propose) == marques, propose);
+    }
+
+    // Catches a yellow taken from the rightmost free occurrence of the hidden word, or a
+    // served letter left unblotted, in the working copies the game keeps.
+    void copiesDeTravailEtEchelle() {
+        Texte5 cherche, propose;
+        Marquer(Texte5("ALLER"), Texte5("LAPER"), cherche, propose); // marks YY-GG
+        const QString b(2, MARQUE_CHERCHE), p(2, MARQUE_PROPOSE);
+        QCOMPARE(cherche.texte() + propose.texte(), b + 'L' + b + p + 'P' + p);
+        // A level or a label outside the points scale is refused (each label's value is
+        // checked through the points the game gives).
+        for (const auto& [niveau, k] : {std::pair(0, 1), {4, 1}, {1, 0}, {1, 6}})
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range, legendeRep_H(niveau, k));
+    }
 
     // Catches a wrong first letter, box or colour at the start of a word, or a draw that is
     // not uniform over the list or not reseeded from the time of day.
@@ -259,6 +306,117 @@ private slots:
         p.proposer(QStringLiteral("terre")); // the bonus toggle keeps the game as it is
         p.cliquer(p.f->Avec_Tirage);
         QVERIFY(!p.e.Tirage_Actif && p.e.Score_J(1) == 25);
+    }
+
+    // Catches a click on the option already selected ending the running word, or a change of
+    // option (mouse or arrow keys) not starting a new game.
+    void optionsSurChangement() {
+        PartieDeTest p({"TERRE", "TAPIS"});
+        p.cliquer(p.f->Nouv_Partie);
+        p.proposer(QStringLiteral("tapis"));
+        p.taper(QStringLiteral("to"));
+        p.f->Nouveau->setFocus();
+        const QString avant = p.ligne(1) + p.couleurs(1) + p.ligne(2) + p.boite()->text();
+        for (QRadioButton* o : {p.f->Nb_J(1), p.f->Difficulté(1)}) {
+            p.cliquer(o);
+            QCOMPARE(p.ligne(1) + p.couleurs(1) + p.ligne(2) + p.boite()->text(), avant);
+            QVERIFY(p.e.Ligne == 2 && p.d.son.bips == 1 && p.focus() == p.boite());
+            p.f->Nouveau->setFocus();
+        }
+        p.f->Difficulté(1)->setFocus();
+        QTest::keyClick(p.f->Difficulté(1), Qt::Key_Down);
+        QVERIFY(p.e.Niveau == 2 && p.e.Ligne == 1 && p.d.son.bips == 2);
+        QCOMPARE(p.f->Rep_H(5)->text() + p.ligne(1), QStringLiteral("35S    "));
+        p.cliquer(p.f->Nb_J(2));
+        QVERIFY(p.e.Nb_Joueurs == 2 && p.d.son.bips == 3 && p.focus() == p.boite());
+        p.cliquer(p.f->Difficulté(3));
+        QCOMPARE(p.e.Niveau * 10 + p.d.son.bips, 34);
+    }
+
+    // Catches a held Enter that validates a line per repeat or, on "MOT suivant", starts a
+    // word and validates its lines; a held Insert whose repeats hide the hidden word; or a
+    // real release or a new press taken for a repeat.
+    void toucheTenue() {
+        PartieDeTest p;
+        p.cliquer(p.f->Nouv_Partie);
+        p.taper(QStringLiteral("tasse"));
+        tenir(p.boite(), Qt::Key_Return, 1000);
+        QCOMPARE(p.e.Ligne, 2);
+        touche(p.boite(), QEvent::KeyRelease, Qt::Key_Return, 3000);
+        touche(p.boite(), QEvent::KeyPress, Qt::Key_Return, 3100); // a new press
+        QCOMPARE(p.e.Ligne, 3);
+
+        QTest::keyClick(p.boite(), Qt::Key_PageUp);
+        tenir(p.boite(), Qt::Key_Insert, 4000);
+        QCOMPARE(p.f->Solution->text(), "TERRE");
+        touche(p.boite(), QEvent::KeyRelease, Qt::Key_Insert, 6000);
+        QTRY_COMPARE(p.f->Solution->text(), QString());
+
+        p.proposer(QStringLiteral("terre"));
+        QCOMPARE(p.focus(), p.f->Nouveau);
+        tenir(p.f->Nouveau, Qt::Key_Return, 7000);
+        QVERIFY(p.e.Mots_Joues(1) == 2 && p.e.Ligne == 1 && p.couleurs(1) == "G----");
+        QCOMPARE(p.focus(), p.boite());
+    }
+
+    // Catches keys and clicks given during the spelled solution acted upon (a new word or
+    // game started at once).
+    void saisiePendantLaPause() {
+        PartieDeTest p;
+        p.f->setPauseLettresMs(20);
+        p.cliquer(p.f->Nouv_Partie);
+        QTimer::singleShot(0, p.f.get(), [&p] {
+            QTest::keyClick(p.f->Nouveau, Qt::Key_Return);
+            p.cliquer(p.f->Nouv_Partie);
+        });
+        p.proposer(QStringLiteral("terre"));
+        QVERIFY(p.e.Mot_Fini && p.solution() == "TERRE" && p.e.Score_J(1) == 25);
+    }
+
+    // Catches closing the window during the last word's spelled solution followed by the
+    // score table.
+    void fermetureEnFinDePartie() {
+        PartieDeTest p;
+        p.f->setPauseLettresMs(20);
+        p.cliquer(p.f->Nouv_Partie);
+        p.e.Mots_Joues(1) = 10; // the last word
+        bool tableau = false;
+        quandModale([&tableau](QWidget* d) { tableau = true, d->close(); });
+        QTimer::singleShot(0, p.f.get(), &QWidget::close);
+        p.proposer(QStringLiteral("terre"));
+        QVERIFY(!p.f->isVisible() && !p.e.Qualifie(1));
+        QTest::qWait(20);
+        QVERIFY(!tableau);
+    }
+
+    // Catches a cell that says another mark than its colour shows, that lags behind
+    // typing or marking, a score or gauge said without its value, or the window announced as
+    // a mere filler.
+    void ligneMarquee() {
+        P p;
+        QCOMPARE(QAccessible::queryAccessibleInterface(p.f.get())->role(), QAccessible::Window);
+        p.cliquer(p.f->Nouv_Partie);
+        const auto cellule = [&](int k) {
+            return nom(p.f->Mot(k));
+        };
+        QCOMPARE(cellule(1), QStringLiteral("ligne 1, colonne 1 : T, bien placée"));
+        QCOMPARE(cellule(2), QStringLiteral("ligne 1, colonne 2 : vide"));
+        p.taper(QStringLiteral("retro"));
+        QCOMPARE(cellule(5), QStringLiteral("ligne 1, colonne 5 : O"));
+        p.entree(); // RETRO against TERRE: YGYG-
+        QStringList lus;
+        for (int k = 1; k <= 6; ++k)
+            lus << cellule(k).mid(k == 6 ? 0 : 21);
+        QCOMPARE(lus.join('|'), QStringLiteral("R, mal placée|E, bien placée|T, mal placée|R, bien "
+                                               "placée|O, absente|ligne 2, colonne 1 : vide, "
+                                               "début de la ligne à jouer"));
+        p.d.horloge.avancer(12'000);
+        p.tic();
+        QCOMPARE(nom(p.f->Temps), QStringLiteral("temps écoulé : 12 sur 60 secondes"));
+        p.proposer(QStringLiteral("terre"));
+        QCOMPARE(cellule(10), QStringLiteral("ligne 2, colonne 5 : E, bien placée"));
+        QCOMPARE(nom(p.f->Score(1)) + " / " + nom(p.f->Réponse(1)),
+                 QStringLiteral("score du joueur 1 : 20 / solution, lettre 1 : T"));
     }
 };
 

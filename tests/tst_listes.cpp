@@ -1,7 +1,10 @@
-// The word-list loader: what a file's lines become in the lists, and which files it reads.
+// The word-list loader: what a file's lines become in the lists, and which files it reads;
+// the three lists as committed, whose format a hand edit could break.
 
 #include "app/ListesMots.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +82,27 @@ private slots:
         QVERIFY(QFile::link("/dev/zero", dossier.filePath("zero.txt")));
         for (const QString& special : {fifo, dossier.filePath("zero.txt"), dossier.path()})
             QVERIFY2(!Charger_Liste(e, 3, special) && e.Nb_Mots(3) == 0, qPrintable(special));
+    }
+
+    // Catches a line that is not five capitals A-Z (an accent, a lower-case
+    // letter, a blank), a line end other than CR LF, a word met twice in a
+    // list or in two lists, and a list too short or longer than the game reads.
+    void formatDesTroisListes() {
+        const QRegularExpression ligneValide(QStringLiteral("^[A-Z]{5}\r$"));
+        QSet<QByteArray> vus;
+        for (int n = 1; n <= 3; ++n) {
+            QFile f(QStringLiteral(VERLO_DOSSIER_LISTES "/5L-%1.txt").arg(n));
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+            QList<QByteArray> lignes = f.readAll().split('\n');
+            QVERIFY2(lignes.takeLast().isEmpty(), qPrintable(f.fileName() + " ends without CR LF"));
+            QVERIFY2(lignes.size() >= 300 && lignes.size() <= 1400, qPrintable(f.fileName()));
+            for (qsizetype i = 0; i < lignes.size(); ++i) {
+                QVERIFY2(ligneValide.match(QString::fromLatin1(lignes[i])).hasMatch() &&
+                             !vus.contains(lignes[i]),
+                         qPrintable(f.fileName() + ", bad or repeated line " + lignes[i]));
+                vus.insert(lignes[i]);
+            }
+        }
     }
 };
 

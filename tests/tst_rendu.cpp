@@ -1,7 +1,8 @@
 // Each window drawn in a known state against its committed picture: catches a control
 // moved, resized, recoloured, recaptioned or drawn in the wrong font, which no behaviour
 // shows. VERLO_REFAIRE_IMAGES=1 rewrites the pictures: look at each before committing it.
-// Then every caption must fit and the Tab key must show where the focus is.
+// Then every caption must fit, the Tab key must show where the focus is, and every control
+// must have a name a screen reader can say.
 
 #include "Lisibilite.h"
 #include "PartieDeTest.h"
@@ -12,6 +13,7 @@
 #include "scores/Form4.h"
 #include "scores/Form5.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QRadioButton>
 
@@ -44,6 +46,12 @@ void comparer(QWidget& fenetre, const char* nom) {
                              .arg(fichier, ici)));
     }
     QCOMPARE(lisibilite::fautes(&fenetre), QString());
+    QStringList sansNom; // what a screen reader could only call by its kind
+    for (QWidget* w : fenetre.findChildren<QWidget*>())
+        if (const auto* i = QAccessible::queryAccessibleInterface(w);
+            i->text(QAccessible::Name).isEmpty())
+            sansNom << w->objectName();
+    QCOMPARE(sansNom.join(u' '), QString());
 }
 
 // What the windows opened over the main window read; the main window stays unshown, as it
