@@ -154,7 +154,8 @@ def main():
     subprocess.run(cfg, check=True, stdout=subprocess.DEVNULL)
     # Only the tests: the game and the benchmarks need not be linked again for each mutant.
     cibles = re.findall(r"verlo_test(?:_fenetres)?\((\w+)",
-                        "".join(p.read_text() for p in (source / "tests").glob("*.cmake")))
+                        "".join(p.read_text() for p in (source / "tests").iterdir()
+                                if p.suffix == ".cmake" or p.name == "CMakeLists.txt"))
     # The fuzz corpora, replayed as tests by one program per reader.
     cibles += ["rejouer_" + c for c in re.findall(
         r"^verlo_fuzz\((\w+)\)", (source / "fuzz" / "CMakeLists.txt").read_text(), re.M)]
