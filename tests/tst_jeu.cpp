@@ -121,7 +121,8 @@ private slots:
     }
 
     // Catches points read from the wrong label or scale, a lead colour wrong, or a word not
-    // spelled (one beep a letter) when found or missed; the applause only with the sound on.
+    // spelled (one beep a letter) when found or missed; the applause only with the sound on,
+    // which its switch turns on and off, showing its state.
     void pointsParLigneEtNiveau() {
         const int points[4] = {0, 5, 7, 8}; // line L earns (6 - L) steps
         const char* mots[4] = {"", "TERRE", "SALUT", "MAMAN"};
@@ -145,11 +146,17 @@ private slots:
                         p.focus() == p.f->Nouveau);
             }
         }
-        QVERIFY(p.d.son.joues.isEmpty()); // sound off: no applause
-        p.e.Son_Actif = true;
-        p.cliquer(p.f->Nouv_Partie);
-        p.tic();
-        p.proposer(QStringLiteral("maman"));
+        QVERIFY(p.d.son.joues.isEmpty() && !p.vu(p.f->Son_On)); // sound off: no applause
+        for (QWidget* interrupteur : {p.f->Son_Off, p.f->Son_On}) { // on, then off again
+            p.cliquer(p.f->Nouv_Partie);
+            p.tic();
+            p.cliquer(interrupteur);
+            const bool actif = interrupteur == p.f->Son_Off;
+            QVERIFY(p.e.Son_Actif == actif && p.vu(p.f->Son_On) == actif);
+            QVERIFY(p.vu(p.f->Son_Off) != actif && p.focus() == p.boite());
+            QCOMPARE(p.d.son.preparations, 1); // the module made ready when it is turned on
+            p.proposer(QStringLiteral("maman"));
+        }
         QCOMPARE(p.d.son.joues, QStringList{QStringLiteral("applaudi.wav:attente")});
     }
 

@@ -1,10 +1,11 @@
 // The sound output: which file is played, in which mode, how long a synchronous play
-// waits, and silence whenever something is missing; the switch that gates the effects.
+// waits, and silence whenever something is missing.
 
-#include "PartieDeTest.h"
+#include "Doubles.h"
 #include "extras/SonPlateforme.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -103,27 +104,7 @@ private slots:
         QVERIFY(journal.isEmpty() && attentes.isEmpty() && chargements == 1);
         QVERIFY(!SonPlateforme::chargerModule(programme()));
     }
-
-    // Catches sound at start, a switch that does not gate the applause, the module not made
-    // ready when it is turned on, the focus not given back, or a picture that does not tell
-    // the state.
-    void interrupteur() {
-        appliquerApparence(*qApp);
-        PartieDeTest p;
-        p.cliquer(p.f->Nouv_Partie);
-        for (const int tour : {0, 1, 2}) { // off, on, off
-            if (tour > 0)
-                p.cliquer(tour == 1 ? p.f->Son_Off : p.f->Son_On);
-            QVERIFY(p.e.Son_Actif == (tour == 1) && p.vu(p.f->Son_On) == (tour == 1));
-            QVERIFY(p.vu(p.f->Son_Off) == (tour != 1) && p.focus() == p.boite());
-            QCOMPARE(p.d.son.preparations, tour > 0 ? 1 : 0);
-            p.proposer(QStringLiteral("terre"));
-            QTest::keyClick(p.f->Nouveau, Qt::Key_Return);
-            QCOMPARE(p.d.son.joues.size(), tour > 0 ? 1 : 0);
-        }
-        QCOMPARE(p.d.son.joues, QStringList{"applaudi.wav:attente"});
-    }
 };
 
-QTEST_MAIN(TestSon)
+QTEST_GUILESS_MAIN(TestSon)
 #include "tst_son.moc"
