@@ -1,6 +1,5 @@
 #pragma once
-// Checks any window can run on itself: every caption fits its control, and every control
-// the keyboard reaches shows that it has the focus. Each returns the faults, empty if none.
+// Checks any window can run on itself: every caption fits its control.
 
 #include "app/controles/Cadre3D.h"
 
@@ -73,50 +72,6 @@ inline QStringList legendesCoupees(QWidget* fenetre) {
             fautes << w->objectName() + QStringLiteral(": ") + texte;
     }
     return fautes;
-}
-
-/** Pixels that differ between two pictures of one control. */
-inline qsizetype difference(const QImage& a, const QImage& b) {
-    qsizetype n = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
-}
-
-/**
- * Walks once round the window's Tab chain from the control that has the focus. A control
- * reached must change, with the focus, in at least a quarter of its perimeter's worth of
- * pixels (a dotted frame, not a caret) and in at most half its area (its colours stay).
- */
-inline QStringList focusInvisibles(QWidget* fenetre) {
-    QStringList fautes;
-    QList<QWidget*> vus;
-    QList<QImage> avecFocus;
-    for (int pas = 0; pas < 100; ++pas) {
-        QWidget* w = QApplication::focusWidget();
-        if (!w || w->window() != fenetre)
-            return {QStringLiteral("the window has no focus")};
-        if (!vus.isEmpty() && vus.back() != w) { // the previous control has just lost it
-            QWidget* avant = vus.back();
-            const qsizetype n = difference(avecFocus.back(), avant->grab().toImage());
-            if (n < (avant->width() + avant->height()) / 2 ||
-                n > avant->width() * avant->height() / 2)
-                fautes << QStringLiteral("%1: %2 pixels").arg(avant->objectName()).arg(n);
-        }
-        if (vus.contains(w))
-            break;
-        vus << w;
-        avecFocus << w->grab().toImage();
-        QTest::keyClick(w, Qt::Key_Tab);
-    }
-    return fautes;
-}
-
-/** Both checks on a shown, active window: "" when it has no fault. */
-inline QString fautes(QWidget* fenetre) {
-    QStringList f = legendesCoupees(fenetre);
-    return (f + focusInvisibles(fenetre)).join(QStringLiteral("; "));
 }
 
 } // namespace lisibilite
