@@ -1,3 +1,2 @@
 # tests of extras/
 verlo_test_fenetres(tst_son tst_son.cpp)
-verlo_test_fenetres(tst_aide tst_aide.cpp)

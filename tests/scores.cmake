@@ -1,4 +1,3 @@
 # tests of scores/
 verlo_test(tst_scores tst_scores.cpp)
-verlo_test_fenetres(tst_form4 tst_form4.cpp)
-verlo_test_fenetres(tst_form5 tst_form5.cpp)
+verlo_test_fenetres(tst_fenetres_scores tst_fenetres_scores.cpp)

@@ -315,6 +315,47 @@ private slots:
         QVERIFY(!p.e.Tirage_Actif && p.e.Score_J(1) == 25);
     }
 
+    // Catches About stopping the answer clock, the score table leaving it running or resetting
+    // it, the focus not given back, or a time-out under Help that cannot open the draw window
+    // over it, leaves the clock stopped there, or does not validate the found word.
+    void horlogeSousLesFenetres() {
+        P p;
+        p.cliquer(p.f->Avec_Tirage);
+        p.cliquer(p.f->Nouv_Partie);
+        p.tic();
+        p.d.horloge.avancer(7000);
+        const auto debut = p.e.Debut_Chrono;
+        for (Bouton* b : {p.f->A_Propos, p.f->Scores}) {
+            bool actif = false;
+            quandModale([&](QWidget* d) {
+                actif = p.f->Minuterie1->isActive();
+                QTest::keyClick(d, Qt::Key_Escape);
+            });
+            p.cliquer(b);
+            QVERIFY(actif == (b == p.f->A_Propos) && p.f->Minuterie1->isActive());
+            QVERIFY(p.e.Debut_Chrono == debut && p.focus() == p.boite());
+        }
+        p.taper(QStringLiteral("erre")); // goes in by itself, and it is the right word
+        bool dessus = false;
+        quandModale(
+            [&](QWidget* aide) {
+                const bool actif = p.f->Minuterie1->isActive();
+                quandModale(
+                    [&](QWidget* tirage) {
+                        dessus = actif && aide->isVisible();
+                        QTest::keyClick(tirage, Qt::Key_Escape);
+                    },
+                    QStringLiteral("Form6"));
+                p.d.horloge.avancer(61'000);
+                p.tic();
+                dessus = dessus && QApplication::activeModalWidget() == aide;
+                aide->close();
+            },
+            QStringLiteral("Form3"));
+        p.cliquer(p.f->Aide);
+        QVERIFY(dessus && p.e.Score_J(1) == 25 && p.focus() == p.boite());
+    }
+
     // Catches a click on the option already selected ending the running word, or a change of
     // option (mouse or arrow keys) not starting a new game.
     void optionsSurChangement() {
