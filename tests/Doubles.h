@@ -2,7 +2,10 @@
 // Test doubles of the game's services: sounds and beeps recorded, a clock set
 // by hand, random values scripted.
 
+#include "app/EtatJeu.h"
 #include "app/Services.h"
+#include "bonus/Carte.h"
+#include "scores/Classement.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,6 +65,23 @@ struct ServicesDeTest {
     HasardScripte hasard;
     Services services() { return {son, horloge, hasard}; }
 };
+
+// The state as start-up leaves it, with stored rows given as name, points, name, points...
+// and a finished game of these players' scores, ranked.
+inline void preparerEtat(EtatJeu& e, const QStringList& stockees = {},
+                         const QList<int>& scores = {}) {
+    e.Saut_Ligne = QStringLiteral("\r\n");
+    e.Niveau = e.Joueur = 1;
+    for (int i = 1; i <= LIGNES_SCORES; ++i)
+        e.Texte_Rangs += QStringLiteral("%1  ").arg(i) + (i < LIGNES_SCORES ? e.Saut_Ligne : "");
+    Remplir_Alignements(e);
+    for (int i = 0; i < stockees.size(); ++i)
+        e.Tab_Scores(i / 2 + 1, i % 2 + 1) = stockees[i];
+    for (const int score : scores)
+        e.Score_J(++e.Nb_Joueurs) = static_cast<std::int16_t>(score);
+    if (!scores.isEmpty())
+        Classer_Partie(e);
+}
 
 // A key as X11 delivers it: with the server's timestamp, never flagged as a repeat.
 inline void touche(QWidget* w, QEvent::Type type, int cle, quint64 instant) {

@@ -27,17 +27,14 @@ struct PartieDeTest {
 
     explicit PartieDeTest(const QStringList& liste1 = {"TERRE"},
                           const QString& fichierScores = QStringLiteral("/nonexistent/S.SCO")) {
-        e.Saut_Ligne = QStringLiteral("\r\n");
-        e.Niveau = e.Joueur = e.Nb_Joueurs = 1;
-        for (int i = 1; i <= 12; ++i)
-            e.Texte_Rangs += QStringLiteral("%1  ").arg(i) + (i < 12 ? e.Saut_Ligne : "");
+        preparerEtat(e);
+        e.Nb_Joueurs = 1;
         const QStringList listes[] = {liste1, {"SALUT"}, {"MAMAN"}};
         for (int n = 1; n <= 3; ++n) {
             for (int k = 0; k < listes[n - 1].size(); ++k)
                 e.Liste_Mots(n, k + 1) = Texte5(listes[n - 1][k]);
             e.Nb_Mots(n) = static_cast<std::int16_t>(listes[n - 1].size());
         }
-        Remplir_Alignements(e);
         e.Fichier_Scores = fichierScores;
         Charger_Scores(e, fichierScores);
         f = std::make_unique<Form1>(e, d.services());

@@ -17,8 +17,6 @@
 #include <QTest>
 #include <QtWidgets>
 
-constexpr const char* RANGS = "1  \n2  \n3  \n4  \n5  \n6  \n7  \n8  \n9  \n10  \n11  \n12  ";
-
 // The main window's stand-in, a finished game ranked, a folder for the score file.
 struct Banc {
     QTemporaryDir dossier;
@@ -30,14 +28,8 @@ struct Banc {
 
     // `stockees`: name, points, name, points... as read from the file.
     explicit Banc(const QStringList& stockees = {}, const QList<int>& scores = {0}) {
-        e.Saut_Ligne = QStringLiteral("\r\n");
-        e.Texte_Rangs = QString::fromUtf8(RANGS).replace(u'\n', e.Saut_Ligne);
+        preparerEtat(e, stockees, scores);
         e.Fichier_Scores = dossier.filePath(QStringLiteral("VERLO-SB.SCO"));
-        for (int i = 0; i < stockees.size(); ++i)
-            e.Tab_Scores(i / 2 + 1, i % 2 + 1) = stockees[i];
-        for (const int score : scores)
-            e.Score_J(++e.Nb_Joueurs) = std::int16_t(score);
-        Classer_Partie(e);
     }
 
     void noter(const QString& titre, const QString& texte) { erreurs << titre << texte; }

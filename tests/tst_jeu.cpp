@@ -146,7 +146,7 @@ private slots:
                         p.focus() == p.f->Nouveau);
             }
         }
-        QVERIFY(p.d.son.joues.isEmpty() && !p.vu(p.f->Son_On)); // sound off: no applause
+        QVERIFY(p.d.son.joues.isEmpty() && !p.vu(p.f->Son_On));     // sound off: no applause
         for (QWidget* interrupteur : {p.f->Son_Off, p.f->Son_On}) { // on, then off again
             p.cliquer(p.f->Nouv_Partie);
             p.tic();

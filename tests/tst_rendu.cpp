@@ -64,13 +64,6 @@ struct Dessous {
     EtatJeu e;
     ServicesDeTest d;
     QWidget principale;
-    Dessous() {
-        e.Joueur = 1;
-        e.Saut_Ligne = QStringLiteral("\r\n");
-        for (int i = 1; i <= LIGNES_SCORES; ++i)
-            e.Texte_Rangs += QStringLiteral("%1  ").arg(i) + (i < 12 ? e.Saut_Ligne : "");
-        Remplir_Alignements(e);
-    }
 };
 
 } // namespace
@@ -133,11 +126,7 @@ private slots:
     // notice over it.
     void tableauEtAvis() {
         Dessous p;
-        const QStringList stockees{"Chloé", " 130", "Bruno", " 50", "Anonyme", " 20"};
-        for (int i = 0; i < stockees.size(); ++i)
-            p.e.Tab_Scores(i / 2 + 1, i % 2 + 1) = stockees[i];
-        p.e.Nb_Joueurs = 2, p.e.Score_J(1) = 75, p.e.Score_J(2) = 140;
-        Classer_Partie(p.e);
+        preparerEtat(p.e, {"Chloé", " 130", "Bruno", " 50", "Anonyme", " 20"}, {75, 140});
         Form4 tableau(p.e, p.d.services(), &p.principale);
         comparer(tableau, "form4");
         tableau.close();
@@ -149,6 +138,7 @@ private slots:
     // Player 1's card with two cells covered, three balls drawn and not yet placed.
     void tirage() {
         Dessous p;
+        preparerEtat(p.e);
         Nouvelle_Grille(p.e, 1, p.d.hasard, p.d.horloge);
         p.e.Grille_J(1, 7) = p.e.Grille_J(1, 19) = BOULE_COUVERTE;
         Form6 f(p.e, p.d.services(), &p.principale, {});
