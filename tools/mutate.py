@@ -11,6 +11,9 @@ A development tool, not part of CI:
     tools/mutate.py --sample 100 --seed 7            # report on stdout
     tools/mutate.py --sample 100 --seed 7 --jobs 2 --timeout 60 --log /tmp/mutants.txt
 
+With --matrix FILE every test runs on every mutant and FILE gets, per mutant, the test
+functions that caught it: what each test adds that no other test does.
+
 Integer arguments of twips()/px() are mutated only where the change moves a whole pixel:
 below that it can never be observed.
 
@@ -19,6 +22,7 @@ never touched and can be edited while the run goes on.
 """
 
 import argparse
+import json
 import os
 import random
 import re
@@ -136,6 +140,13 @@ def executer(commande, dossier, delai):
         return None, "timeout"
 
 
+def tueurs(sortie):
+    """The test functions that failed in a ctest output, then the programs that failed (a
+    crash outside a function, a time-out or a corpus replay names no function)."""
+    return (sorted(set(re.findall(r"^(?:FAIL!|QFATAL) *: (\w+::\w+)\(", sortie, re.M))) +
+            sorted(set(re.findall(r"^\s*\d+ - (\w+) \(", sortie, re.M))))
+
+
 def main():
     a = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     a.add_argument("--sample", type=int, default=100)
@@ -144,13 +155,18 @@ def main():
     a.add_argument("--timeout", type=int, default=20, help="seconds per test program")
     a.add_argument("--work", default="/tmp/verlo-mutate")
     a.add_argument("--log", help="also append each result to this file")
+    a.add_argument("--matrix", help="run every test on each mutant and append, as JSON lines, "
+                   "which test functions catch it: what a test adds that no other test does")
     o = a.parse_args()
 
     travail = Path(o.work)
     source, build = travail / "src", travail / "build"
     synchroniser(RACINE, source)
+    # Shared libraries, and tests that are not relinked when one changes: a mutant then costs
+    # one object and one library.
     cfg = ["cmake", "-S", str(source), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug",
-           "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DVERLO_WERROR=OFF"]
+           "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DVERLO_WERROR=OFF", "-DVERLO_BIBLIOTHEQUES=SHARED",
+           "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"]
     subprocess.run(cfg, check=True, stdout=subprocess.DEVNULL)
     # Only the tests: the game and the benchmarks need not be linked again for each mutant.
     cibles = re.findall(r"verlo_test(?:_fenetres)?\((\w+)",
@@ -161,8 +177,8 @@ def main():
         r"^verlo_fuzz\((\w+)\)", (source / "fuzz" / "CMakeLists.txt").read_text(), re.M)]
     construire = ["cmake", "--build", str(build), "-j", str(o.jobs), "--target", *cibles]
     # The install check needs the game itself, which is not rebuilt for each mutant.
-    tester = ["ctest", "-j", str(o.jobs), "--timeout", str(o.timeout), "--stop-on-failure",
-              "-E", "^installation$"]
+    tester = ["ctest", "-j", str(o.jobs), "--timeout", str(o.timeout), "-E", "^installation$"]
+    tester += ["--output-on-failure"] if o.matrix else ["--stop-on-failure"]
     if subprocess.run(construire, stdout=subprocess.DEVNULL).returncode != 0:
         sys.exit("the unmutated tree does not build")
     code, sortie = executer(tester, build, o.timeout * 4)
@@ -172,6 +188,7 @@ def main():
     candidats = [(p, *m) for p in fichiers(source) for m in mutations(p.read_text())]
     tirage = random.Random(o.seed).sample(candidats, min(o.sample, len(candidats)))
     journal = open(o.log, "a") if o.log else None
+    matrice = open(o.matrix, "a") if o.matrix else None
     pris = survivants = 0
     restes = []
     for n, (chemin, debut, fin, rempl, quoi) in enumerate(tirage, 1):
@@ -185,8 +202,12 @@ def main():
                               stderr=subprocess.DEVNULL).returncode != 0:
                 verdict = "no build"
             else:
-                code, _ = executer(tester, build, o.timeout * 4)
+                code, sortie = executer(tester, build, o.timeout * 4)
                 verdict = "survived" if code == 0 else "caught"
+                if matrice:
+                    print(json.dumps({"mutant": nom, "verdict": verdict,
+                                      "by": tueurs(sortie) if code else []}),
+                          file=matrice, flush=True)
         finally:
             chemin.write_text(original)
             os.utime(chemin)  # the next build recompiles the original
