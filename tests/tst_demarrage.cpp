@@ -164,9 +164,9 @@ private slots:
     // list, or keeps the counter of an earlier attempt; a reset keeping a list, or an index
     // slip in the shared arrays.
     void chargementFichier() {
-        QTemporaryDir dossier;
+        QTemporaryDir ici;
         EtatJeu e;
-        const QString chemin = dossier.filePath(QStringLiteral("5L-2.txt"));
+        const QString chemin = ici.filePath(QStringLiteral("5L-2.txt"));
         const auto charger = [&](const QByteArray& octets) {
             QFile f(chemin);
             const bool ecrit = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
@@ -177,8 +177,8 @@ private slots:
         QVERIFY(!Charger_Liste(e, 2, chemin));
         QVERIFY(charger("MAISON\r\nVELO\r\nARBRE\r\n") && e.Nb_Mots(2) == 2);
         QCOMPARE(e.Liste_Mots(2, 1).texte() + e.Liste_Mots(2, 2).texte(), "MAISOARBRE");
-        QVERIFY(QFile::link(chemin, dossier.filePath("lien.txt")));
-        QVERIFY(Charger_Liste(e, 2, dossier.filePath("lien.txt")) && e.Nb_Mots(2) == 2);
+        QVERIFY(QFile::link(chemin, ici.filePath("lien.txt")));
+        QVERIFY(Charger_Liste(e, 2, ici.filePath("lien.txt")) && e.Nb_Mots(2) == 2);
         EtatJeu neuf = e; // back to the state before start-up: what a list held is gone
         neuf.remettreAZero();
         QVERIFY(neuf.Nb_Mots(2) == 0 && neuf.Liste_Mots(2, 1).texte() == QString(5, QChar(0)));
@@ -186,10 +186,10 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Liste_Mots(1, 1401));
         for (const QByteArray& vide : {QByteArray(), QByteArray("\r\n\r\n\r\n12345\r\n")})
             QVERIFY(!charger(vide) && e.Nb_Mots(2) == 0);
-        const QString fifo = dossier.filePath("5L-3.txt");
+        const QString fifo = ici.filePath("5L-3.txt");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QVERIFY(QFile::link("/dev/zero", dossier.filePath("zero.txt")));
-        for (const QString& special : {fifo, dossier.filePath("zero.txt"), dossier.path()})
+        QVERIFY(QFile::link("/dev/zero", ici.filePath("zero.txt")));
+        for (const QString& special : {fifo, ici.filePath("zero.txt"), ici.path()})
             QVERIFY2(!Charger_Liste(e, 3, special) && e.Nb_Mots(3) == 0, qPrintable(special));
     }
 
