@@ -3,8 +3,8 @@
 // shows. VERLO_REFAIRE_IMAGES=1 rewrites the pictures: look at each before committing it.
 // Then every caption must fit and every control must have a name a screen reader can say.
 
-#include "Lisibilite.h"
 #include "PartieDeTest.h"
+#include "app/controles/Cadre3D.h"
 #include "bonus/Form6.h"
 #include "extras/Form2.h"
 #include "extras/Form3.h"
@@ -13,11 +13,72 @@
 #include "scores/Form5.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
 #include <QRadioButton>
 #include <QScrollBar>
 
 namespace {
+
+/** The text a control shows, and where it must fit (in the control's coordinates). */
+std::pair<QString, QRect> legende(QWidget* w) {
+    const QFontMetrics fm(w->font());
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        // A framed label with no indent set keeps half an "x" from the edges it is aligned to.
+        const int retrait = l->indent() >= 0      ? l->indent()
+                            : l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2
+                                                  : 0;
+        const Qt::Alignment a = l->alignment();
+        const QRect place =
+            l->contentsRect().adjusted(l->margin() + (a & Qt::AlignLeft ? retrait : 0),
+                                       l->margin() + (a & Qt::AlignTop ? retrait : 0),
+                                       -l->margin() - (a & Qt::AlignRight ? retrait : 0),
+                                       -l->margin() - (a & Qt::AlignBottom ? retrait : 0));
+        const int sens = l->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRect lignes = fm.boundingRect(place, int(a) | sens, l->text());
+        if (l->wordWrap() || l->text().contains(u'\n'))
+            return {l->text(), lignes};
+        const QRect encre = fm.tightBoundingRect(l->text()); // one line: what is inked
+        return {l->text(), QRect(lignes.left(), lignes.top() + fm.ascent() + encre.top(),
+                                 lignes.width(), encre.height())};
+    }
+    if (auto* c = qobject_cast<Cadre3D*>(w)) // 6 px in, 2 px either side
+        return {c->title(), QRect(6, 0, fm.horizontalAdvance(c->title()) + 4, fm.height())};
+    if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w)) {
+        const QSize besoin = w->sizeHint();
+        return {qobject_cast<QAbstractButton*>(w)->text(),
+                QRect(0, (w->height() - fm.height()) / 2, besoin.width(), fm.height())};
+    }
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) { // a blank's room at either end
+        const int large = fm.horizontalAdvance(b->text()) + 2 * fm.horizontalAdvance(u' ');
+        return {b->text(), QRect((w->width() - large) / 2, (w->height() - fm.height()) / 2, large,
+                                 fm.height())};
+    }
+    return {};
+}
+
+/**
+ * Captions wider or taller than their control at its font, or that a control drawn above
+ * them covers. Lists "name: text" for each.
+ */
+QStringList legendesCoupees(QWidget* fenetre) {
+    QStringList fautes;
+    for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+        const auto [texte, zone] = legende(w);
+        if (texte.trimmed().isEmpty() || !w->isVisibleTo(fenetre))
+            continue;
+        bool coupee = !w->rect().contains(zone);
+        // Siblings made later are drawn above it.
+        const QWidget* parent = w->parentWidget();
+        const auto freres = parent->children();
+        for (qsizetype i = freres.indexOf(w) + 1; i < freres.size() && !coupee; ++i)
+            if (auto* f = qobject_cast<QWidget*>(freres[i]); f && f->isVisibleTo(fenetre))
+                coupee = f->geometry().intersects(zone.translated(w->pos()));
+        if (coupee)
+            fautes << w->objectName() + QStringLiteral(": ") + texte;
+    }
+    return fautes;
+}
 
 // A font or anti-aliasing update may move a few pixels of a glyph; a control moved by one
 // pixel changes at least a whole edge.
@@ -51,7 +112,7 @@ void comparer(QWidget& w, const char* nom) {
     }
     if (!w.isWindow())
         return;
-    QStringList fautes = lisibilite::legendesCoupees(&w);
+    QStringList fautes = legendesCoupees(&w);
     for (QWidget* c : w.findChildren<QWidget*>())
         if (QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty())
             fautes << c->objectName() + QStringLiteral(" has no name");
@@ -108,11 +169,11 @@ private slots:
         p.f->Etiq_Temps->setText("300");
         for (int c = 1; c <= 5; ++c)
             p.f->Réponse(c)->setText(QStringLiteral("W")), p.f->Mot(c)->setText("W");
-        QCOMPARE(lisibilite::legendesCoupees(p.f.get()).join("; "), QString());
+        QCOMPARE(legendesCoupees(p.f.get()).join("; "), QString());
         for (int c = 1; c <= 5; ++c)
             p.f->Réponse(c)->hide();
         p.f->Cadre_Temps->show();
-        QCOMPARE(lisibilite::legendesCoupees(p.f.get()).join("; "), QString());
+        QCOMPARE(legendesCoupees(p.f.get()).join("; "), QString());
     }
 
     void aProposEtAide() {
