@@ -90,47 +90,36 @@ private slots:
 
     // Catches a message that does not say which file, a chosen file that fails taken for
     // success, a chosen file ignored, or the table kept beside lists taken from elsewhere
-    // rather than in ~/.local/share/verlo.
-    void listeManquanteFichierChoisi() {
-        QFile::remove(fichier("5L-2.txt"));
+    // rather than in ~/.local/share/verlo; a Cancel that does not look again in the program's
+    // folder (the file may have been put back), or the endless cycle when it is still missing:
+    // start-up then ends with a message that names the file.
+    void listeManquante() {
         QTemporaryDir ailleurs;
         const QString choisi = ailleurs.filePath(QStringLiteral("5l-perso.txt"));
         ecrire(choisi, "PERSO\r\nAUTRE\r\n");
-        EtatJeu e;
-        DialoguesFactices ui;
-        QStringList reponses{fichier("absent.txt"), choisi};
-        ui.reponse = [&] { // the message comes after list 1 has loaded
-            return e.Nb_Mots(1) == 3 ? std::optional(reponses.takeFirst()) : std::nullopt;
-        };
-        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
-        QVERIFY(ui.messages.size() == 2 && ui.messages[0].contains(fichier("5L-2.txt")));
-        QVERIFY(ui.messages[0].endsWith(e.Chemin_Actuel) && ui.messages[1].contains("absent.txt"));
-        QVERIFY(ui.choix[0] == dossier.path() && ui.choix[1].endsWith("(5l*.txt 5L*.txt)"));
-        QCOMPARE(e.Liste_Mots(2, 1).texte() + QString::number(e.Nb_Mots(2) + e.Nb_Mots(3)),
-                 "PERSO1402");
-        // the per-user folder the README gives, made
-        QVERIFY(e.Fichier_Scores == donnees() + "/VERLO-SB.SCO" && QFileInfo(donnees()).isDir());
-    }
-
-    // Catches a Cancel that does not look again in the program's folder (the file may have
-    // been put back), or the endless cycle when it is still missing: start-up then ends with
-    // a message that names the file.
-    void annuler() {
-        for (const bool remis : {true, false}) {
+        for (const int cas : {0, 1, 2}) { // a file chosen; Cancel, the file put back; Cancel
             QFile::remove(fichier("5L-2.txt"));
             EtatJeu e;
             DialoguesFactices ui;
-            ui.reponse = [&] {
-                if (remis)
+            QStringList reponses{fichier("absent.txt"), choisi};
+            ui.reponse = [&]() -> std::optional<QString> {
+                if (cas == 1)
                     ecrire(fichier("5L-2.txt"), "REMIS\r\n");
-                return std::optional<QString>();
+                if (cas > 0 || e.Nb_Mots(1) != 3) // the message comes after list 1 has loaded
+                    return std::nullopt;
+                return reponses.takeFirst();
             };
-            QCOMPARE(Charger_Donnees(e, dossier.path(), ui), remis);
-            QCOMPARE(ui.messages.size() * 10 + ui.choix.size(), remis ? 12 : 22);
-            QVERIFY(ui.messages.last().contains(fichier("5L-2.txt")));
-            QVERIFY(!remis || e.Liste_Mots(2, 1).texte() + e.Fichier_Scores ==
-                                  "REMIS" + fichier("VERLO-SB.SCO"));
+            QCOMPARE(Charger_Donnees(e, dossier.path(), ui), cas < 2);
+            QVERIFY(ui.messages[0].contains(fichier("5L-2.txt")) &&
+                    ui.messages.last().contains(cas ? "5L-2.txt" : "absent.txt"));
+            QCOMPARE(ui.messages.size() * 10 + ui.choix.size(), (QList{24, 12, 22}[cas]));
+            QVERIFY(ui.choix[0] == dossier.path() && ui.choix[1].endsWith("(5l*.txt 5L*.txt)"));
+            if (cas < 2) // the per-user folder the README gives, made, for lists from elsewhere
+                QCOMPARE(e.Liste_Mots(2, 1).texte() + e.Fichier_Scores,
+                         cas ? "REMIS" + fichier("VERLO-SB.SCO")
+                             : "PERSO" + donnees() + "/VERLO-SB.SCO");
         }
+        QVERIFY(QFileInfo(donnees()).isDir());
     }
 
     // Catches a line kept that can never be the hidden word (blank, short, digits, a line
@@ -168,11 +157,8 @@ private slots:
         EtatJeu e;
         const QString chemin = ici.filePath(QStringLiteral("5L-2.txt"));
         const auto charger = [&](const QByteArray& octets) {
-            QFile f(chemin);
-            const bool ecrit = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                               f.write(octets) == octets.size();
-            f.close();
-            return ecrit && Charger_Liste(e, 2, chemin);
+            ecrire(chemin, octets);
+            return Charger_Liste(e, 2, chemin);
         };
         QVERIFY(!Charger_Liste(e, 2, chemin));
         QVERIFY(charger("MAISON\r\nVELO\r\nARBRE\r\n") && e.Nb_Mots(2) == 2);
@@ -197,21 +183,20 @@ private slots:
     // letter, a blank), a line end other than CR LF, a word met twice in a
     // list or in two lists, and a list too short or longer than the game reads.
     void formatDesTroisListes() {
-        const QRegularExpression ligneValide(QStringLiteral("^[A-Z]{5}\r$"));
+        static const QRegularExpression format(QStringLiteral("^([A-Z]{5}\r\n){300,1400}$"));
         QSet<QByteArray> vus;
+        qsizetype lignes = 0;
         for (int n = 1; n <= 3; ++n) {
             QFile f(QStringLiteral(VERLO_DOSSIER_LISTES "/5L-%1.txt").arg(n));
             QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
-            QList<QByteArray> lignes = f.readAll().split('\n');
-            QVERIFY2(lignes.takeLast().isEmpty(), qPrintable(f.fileName() + " ends without CR LF"));
-            QVERIFY2(lignes.size() >= 300 && lignes.size() <= 1400, qPrintable(f.fileName()));
-            for (qsizetype i = 0; i < lignes.size(); ++i) {
-                QVERIFY2(ligneValide.match(QString::fromLatin1(lignes[i])).hasMatch() &&
-                             !vus.contains(lignes[i]),
-                         qPrintable(f.fileName() + ", bad or repeated line " + lignes[i]));
-                vus.insert(lignes[i]);
-            }
+            const QByteArray octets = f.readAll();
+            QVERIFY2(format.match(QString::fromLatin1(octets)).hasMatch(),
+                     qPrintable(f.fileName()));
+            lignes += octets.count('\n');
+            for (const QByteArray& mot : octets.split('\n'))
+                vus.insert(mot);
         }
+        QCOMPARE(vus.size(), lignes + 1); // each word once, and the empty end
     }
 };
 
