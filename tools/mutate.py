@@ -167,6 +167,9 @@ def main():
     cfg = ["cmake", "-S", str(source), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug",
            "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DVERLO_WERROR=OFF", "-DVERLO_BIBLIOTHEQUES=SHARED",
            "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"]
+    # Each file is compiled again as it was after its mutant: a compiler cache makes that free.
+    if shutil.which("ccache"):
+        cfg.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
     subprocess.run(cfg, check=True, stdout=subprocess.DEVNULL)
     # Only the tests: the game and the benchmarks need not be linked again for each mutant.
     cibles = re.findall(r"verlo_test(?:_fenetres)?\((\w+)",
