@@ -80,18 +80,12 @@ bool ecrire(const QString& chemin, const QByteArray& octets, qint64 trouAvant = 
            f.write(octets) == octets.size();
 }
 
-// Records "name"," points" for "name:points|...".
-QByteArray fichier(const QString& fiches) {
-    QByteArray o;
-    for (const QString& f : fiches.split(u'|'))
-        o += "\"" + f.section(u':', 0, 0).toLatin1() + "\",\" " + f.section(u':', 1).toLatin1() +
-             "\"\r\n";
-    return o;
-}
-
-// Saves the table and gives back the file's bytes, "?" when the saving failed.
+// Saves the table and gives back the file's bytes, "?" when the saving failed; also how a
+// test writes a table file.
 QByteArray ecrit(const EtatJeu& e) {
-    return Enregistrer_Scores(e, chemin("ecrit.sco"), {}) ? lire(chemin("ecrit.sco")) : "?";
+    static const QTemporaryDir ailleurs; // out of the way of the folder under test
+    const QString fichier = ailleurs.filePath(QStringLiteral("ecrit.sco"));
+    return Enregistrer_Scores(e, fichier, {}) ? lire(fichier) : "?";
 }
 
 // Reads the file into a state full of an earlier table's leftovers and shows what it holds:
@@ -176,7 +170,7 @@ private slots:
     // Catches a write error of the last flush ignored and a cut file renamed over the table
     // as if saved, a temporary file left, or the program killed by SIGXFSZ.
     void disquePleinEtLimite() {
-        QVERIFY(ecrire(chemin(), fichier("Ancien:40")));
+        QVERIFY(ecrire(chemin(), ecrit(etat("Ancien: 40"))));
         const EtatJeu e = etat(QString("Joueur: 99|").repeated(LIGNES_SCORES));
         rlimit avant{};
         getrlimit(RLIMIT_FSIZE, &avant);
@@ -189,7 +183,7 @@ private slots:
             const bool ok = Enregistrer_Scores(e, chemin(), &erreur);
             setrlimit(RLIMIT_FSIZE, &avant);
             QVERIFY(!ok && erreur.endsWith(" : la taille des fichiers est limitée"));
-            QCOMPARE(lire(chemin()), fichier("Ancien:40"));
+            QCOMPARE(lire(chemin()), ecrit(etat("Ancien: 40")));
             QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), {"VERLO-SB.SCO"});
         }
     }
@@ -198,12 +192,13 @@ private slots:
     // meanwhile, a file not what a single copy gives when nobody else wrote (ties included),
     // a lock held elsewhere not reported, or one left by a dead copy blocking for ever.
     void deuxCopies() {
-        QVERIFY(ecrire(chemin(), fichier("A:50|B:50|C:50|D:50|E:50|F:50|G:50|H:50|I:50|J:50|K:50|"
-                                         "L:50")));
+        QVERIFY(ecrire(chemin(), ecrit(etat(QString("50|").repeated(12)))));
         Copie premiere(60, 50), seconde(55, 0);
         QVERIFY(premiere.valider("Premier"));
-        QCOMPARE(lire(chemin()),
-                 fichier("Premier:60|A:50|B:50|D:50|E:50|C:50|G:50|H:50|I:50|J:50|K:50|L:50"));
+        QCOMPARE(
+            lire(chemin()),
+            ecrit(etat(
+                "Premier: 60|A: 50|B: 50|D: 50|E: 50|C: 50|G: 50|H: 50|I: 50|J: 50|K: 50|L: 50")));
         {
             QLockFile autre(chemin() + ".lock");
             QVERIFY(autre.tryLock(0));
@@ -225,11 +220,11 @@ private slots:
     // save that replaces a link's target or creates a dangling link's target, or that reports
     // success there.
     void fichiersHostiles() {
-        QVERIFY(ecrire(chemin("enorme"), fichier("Debut:5")));
-        QVERIFY(ecrire(chemin("enorme"), "\r\n" + fichier("Loin:9"), qint64{100} << 20));
+        QVERIFY(ecrire(chemin("enorme"), ecrit(etat("Debut: 5"))));
+        QVERIFY(ecrire(chemin("enorme"), "\r\n" + ecrit(etat("Loin: 9")), qint64{100} << 20));
         QVERIFY(QFile::link(chemin("enorme"), chemin("lien")));
         QCOMPARE(charger(chemin("lien")), "1/Debut| 5");
-        QVERIFY(ecrire(chemin("cible"), fichier("Cible:7")));
+        QVERIFY(ecrire(chemin("cible"), ecrit(etat("Cible: 7"))));
         for (const char* cible : {"cible", "absente"}) {
             QFile::remove(chemin());
             QVERIFY(QFile::link(chemin(cible), chemin()));
@@ -237,7 +232,8 @@ private slots:
             QVERIFY(!Enregistrer_Scores(etat("Nouveau: 9"), chemin(), &erreur) &&
                     erreur.contains("lien symbolique") && QFileInfo(chemin()).isSymLink());
         }
-        QVERIFY(lire(chemin("cible")) == fichier("Cible:7") && !QFile::exists(chemin("absente")));
+        QVERIFY(lire(chemin("cible")) == ecrit(etat("Cible: 7")) &&
+                !QFile::exists(chemin("absente")));
     }
 
     // Catches left-over temporary files kept, or anything else removed: a younger one (a save
