@@ -112,6 +112,7 @@ void comparer(QWidget& w, const char* nom) {
     }
     if (!w.isWindow())
         return;
+    QCOMPARE(w.isModal(), w.inherits("QDialog")); // opened over the main window, which waits
     QStringList fautes = legendesCoupees(&w);
     for (QWidget* c : w.findChildren<QWidget*>())
         if (QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty())
