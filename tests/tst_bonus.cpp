@@ -185,7 +185,8 @@ private slots:
     }
 
     // Catches a wrong state or focus after a step, no spin, the balls used from the wrong
-    // end, a cell not covered, a fourth draw, or a held Enter going on from "Mélanger".
+    // end, a cell not covered or said otherwise, a fourth draw, or a held Enter going on from
+    // "Mélanger".
     void troisTirages() {
         Banc b;
         b.ouvrir();
@@ -207,6 +208,8 @@ private slots:
         }
         QVERIFY(!b.f->Melange->isActive() && b.e.Boules_Restantes == 0 && b.payes == 0);
         QCOMPARE(b.tuiles(), u"29 29 29 4 5 6 / 28 28 28"_s);
+        QCOMPARE(b.f->Grille(3)->accessibleName() + " / " + b.f->Grille(9)->accessibleName(),
+                 u"ligne 1, colonne 3 : couverte / ligne 2, colonne 4 : "_s + nomTuile(9));
     }
 
     // Catches a flash not alternating balls and faces ten times, a key taken or a close

@@ -52,10 +52,12 @@ JETON = re.compile(r"""
 
 
 def argument_en_twips(texte, debut, fin):
-    """True when the token is a whole argument of twips() or px(): the layout's unit."""
+    """True when the token is a whole argument of twips() or px(), or a branch of a choice
+    that is one: the layout's unit."""
     avant = texte[:debut].rstrip()
     apres = texte[fin:].lstrip()
-    if not (avant.endswith(("(", ",")) and apres.startswith((",", ")"))):
+    # The whole argument, or a whole branch of a choice that is the argument.
+    if not (avant.endswith(("(", ",", "?", ":")) and apres.startswith((",", ")", ":"))):
         return False
     profondeur = 0
     for i in range(debut - 1, max(debut - 400, -1), -1):
