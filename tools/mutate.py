@@ -46,7 +46,7 @@ JETON = re.compile(r"""
     (?P<chaine>"(?:\\.|[^"\\])*"|'(?:\\.|[^'\\])*')
   | (?P<commentaire>//[^\n]*|/\*.*?\*/)
   | (?P<booleen>\b(?:true|false)\b)
-  | (?P<nombre>\b\d+\b(?![.\w]))
+  | (?P<nombre>(?<![.\w])\d+(?![.\w]))
   | (?P<op><=|>=|==|!=|&&|\|\||\+=|-=|\+\+|--|->|<<|>>|::|[<>+\-*/%])
 """, re.VERBOSE | re.DOTALL)
 
