@@ -144,7 +144,8 @@ private slots:
 
     // Catches an off-by-one in the position formula at either end of [0, 1), a bag not dealt
     // as 1..25 or not drawn from at Debut_Sac, a deal or draw not reseeded first with the
-    // clock's time, or a ball completing row 1 and column 1 not reported as row 1.
+    // clock's time, a ball completing row 1 and column 1 not reported as row 1, or a line
+    // naming no cell taken.
     void auxBornes() {
         Tirages zero(0), haut(std::nextafter(1.0, 0.0));
         EtatJeu a = etatDonne(1, zero), b = etatDonne(1, haut);
@@ -160,6 +161,10 @@ private slots:
         QCOMPARE(Ligne_Complete(a, 1), 1);
         QCOMPARE(zero.journal, " graine 0.5" + QString(" tirage").repeated(25) +
                                    QString(" graine 4321.75 tirage").repeated(26));
+        for (const char* abime : {"0002030405", "01020304xx", "010203042", "0102030426"}) {
+            a.Alignements(1) = QString::fromLatin1(abime); // a line that names no cell
+            QVERIFY_THROWS_EXCEPTION(std::logic_error, Cases_Ligne(a, 1));
+        }
     }
 
     // Catches a line string with a wrong or repeated cell, a line found with a cell still
