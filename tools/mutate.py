@@ -14,8 +14,9 @@ A development tool, not part of CI:
 With --matrix FILE every test runs on every mutant and FILE gets, per mutant, the test
 functions that caught it: what each test adds that no other test does.
 
-Integer arguments of twips()/px() are mutated only where the change moves a whole pixel:
-below that it can never be observed.
+Integer arguments of twips()/px() are mutated only where the change moves a whole pixel,
+and the bounds of a Tableau only inwards: a twip below a pixel, or a slot nobody uses, can
+never be observed.
 
 The sources are copied to a work folder (default /tmp/verlo-mutate) so that the checkout is
 never touched and can be edited while the run goes on.
@@ -71,6 +72,17 @@ def argument_en_twips(texte, debut, fin):
     return False
 
 
+def borne_elargie(texte, debut, n, r):
+    """True when the change widens the bounds of a Tableau (a lower bound lowered, an upper
+    one raised): the extra slot is never used, so the change can never be seen."""
+    ligne = texte[texte.rfind("\n", 0, debut) + 1:debut]
+    m = re.search(r"\bTableau2?<([^<>]*)$", ligne)
+    if not m:
+        return False
+    rang = m.group(1).count(",")  # 1, 3: a lower bound; 2, 4: an upper bound
+    return rang in (1, 3) and r < n or rang in (2, 4) and r > n
+
+
 def pixels(twips):
     return (twips + 7) // 15
 
@@ -94,6 +106,7 @@ def mutations(texte):
             # A twip that moves nothing by a whole pixel can never be seen: not a fault.
             if argument_en_twips(texte, m.start(), m.end()):
                 rempl = [r for r in rempl if pixels(int(r)) != pixels(n)]
+            rempl = [r for r in rempl if not borne_elargie(texte, m.start(), n, int(r))]
         else:
             if jeton in ("->", "<<", ">>", "::"):
                 continue
