@@ -300,8 +300,9 @@ private slots:
         }
     }
 
-    // Catches names swapped, trimmed or recased, a typed name put on a stored row named "1" or "2",
-    // rows 13 and 14 kept, or anything changed when nobody qualified.
+    // Catches names swapped, trimmed or recased, a typed name put on a stored row named "1" or
+    // "2", a player's single point not enough, rows 13 and 14 kept, or anything changed when
+    // nobody qualified.
     void inscrireNoms() {
         QCOMPARE(inscrire(etat(dix, 60, 115), " zoé ", "BRUNO"),
                  "oui  zoé /BRUNO A: 120|BRUNO: 115|B: 110|C: 100|D: 90|E: 80|F: 70|G: 60|"
@@ -309,6 +310,8 @@ private slots:
         QCOMPARE(inscrire(etat(dix, 10), "", "Bruno"), "non /Bruno " + tableau(etat(dix)));
         QVERIFY(inscrire(etat("1: 200|2: 150|" + dix.section(u'|', 2), 5, 95), "Alice", "Bruno")
                     .startsWith("oui Alice/Bruno 1: 200|2: 150|C: 100|Bruno: 95|D: 90|"));
+        QVERIFY(inscrire(etat("", 1, 1), "", "Deux") // one point is enough
+                    .startsWith("oui Anonyme/Deux Deux: 1|Anonyme: 1|:|"));
     }
 };
 
