@@ -408,33 +408,28 @@ private slots:
     }
 
     // Catches keys and clicks given during the spelled solution acted upon (a new word or
-    // game started at once).
-    void saisiePendantLaPause() {
-        PartieDeTest p;
-        p.f->setPauseLettresMs(20);
-        p.cliquer(p.f->Nouv_Partie);
-        QTimer::singleShot(0, p.f.get(), [&p] {
-            QTest::keyClick(p.f->Nouveau, Qt::Key_Return);
-            p.cliquer(p.f->Nouv_Partie);
-        });
-        p.proposer(QStringLiteral("terre"));
-        QVERIFY(p.e.Mot_Fini && p.solution() == "TERRE" && p.e.Score_J(1) == 25);
-    }
-
-    // Catches closing the window during the last word's spelled solution followed by the
+    // game started at once), or closing the window then, on the last word, followed by the
     // score table.
-    void fermetureEnFinDePartie() {
-        PartieDeTest p;
-        p.f->setPauseLettresMs(20);
-        p.cliquer(p.f->Nouv_Partie);
-        p.e.Mots_Joues(1) = 10; // the last word
-        bool tableau = false;
-        quandModale([&tableau](QWidget* d) { tableau = true, d->close(); });
-        QTimer::singleShot(0, p.f.get(), &QWidget::close);
-        p.proposer(QStringLiteral("terre"));
-        QVERIFY(!p.f->isVisible() && !p.e.Qualifie(1));
-        QTest::qWait(20);
-        QVERIFY(!tableau);
+    void pendantLaSolution() {
+        for (const bool fermer : {false, true}) {
+            P p;
+            p.f->setPauseLettresMs(20);
+            p.cliquer(p.f->Nouv_Partie);
+            p.e.Mots_Joues(1) = fermer ? 10 : 1; // the last word, or the first
+            bool tableau = false;
+            quandModale([&tableau](QWidget* d) { tableau = true, d->close(); });
+            QTimer::singleShot(0, p.f.get(), [&] {
+                if (fermer)
+                    return void(p.f->close());
+                QTest::keyClick(p.f->Nouveau, Qt::Key_Return);
+                p.cliquer(p.f->Nouv_Partie);
+            });
+            p.proposer(QStringLiteral("terre"));
+            QVERIFY(p.f->isVisible() != fermer && p.e.Mot_Fini);
+            QVERIFY(fermer || (p.solution() == "TERRE" && p.e.Score_J(1) == 25));
+            QTest::qWait(20);
+            QVERIFY(!tableau && !p.e.Qualifie(1));
+        }
     }
 
     // Catches a cell that says another mark than its colour shows, that lags behind
@@ -444,27 +439,23 @@ private slots:
         P p;
         QCOMPARE(QAccessible::queryAccessibleInterface(p.f.get())->role(), QAccessible::Window);
         p.cliquer(p.f->Nouv_Partie);
-        const auto cellule = [&](int k) {
-            return nom(p.f->Mot(k));
-        };
-        QCOMPARE(cellule(1), QStringLiteral("ligne 1, colonne 1 : T, bien placée"));
-        QCOMPARE(cellule(2), QStringLiteral("ligne 1, colonne 2 : vide"));
         p.taper(QStringLiteral("retro"));
-        QCOMPARE(cellule(5), QStringLiteral("ligne 1, colonne 5 : O"));
+        QCOMPARE(nom(p.f->Mot(5)), QStringLiteral("ligne 1, colonne 5 : O"));
         p.entree(); // RETRO against TERRE: YGYG-
         QStringList lus;
-        for (int k = 1; k <= 6; ++k)
-            lus << cellule(k).mid(k == 6 ? 0 : 21);
-        QCOMPARE(lus.join('|'), QStringLiteral("R, mal placée|E, bien placée|T, mal placée|R, bien "
-                                               "placée|O, absente|ligne 2, colonne 1 : vide, "
-                                               "début de la ligne à jouer"));
+        for (int k = 1; k <= 7; ++k)
+            lus << nom(p.f->Mot(k)).mid(k < 6 ? 21 : 0);
+        QCOMPARE(lus.join('|'),
+                 QStringLiteral("R, mal placée|E, bien placée|T, mal placée|R, bien "
+                                "placée|O, absente|ligne 2, colonne 1 : vide, "
+                                "début de la ligne à jouer|ligne 2, colonne 2 : vide"));
         p.d.horloge.avancer(12'000);
         p.tic();
         QCOMPARE(nom(p.f->Temps), QStringLiteral("temps écoulé : 12 sur 60 secondes"));
         p.proposer(QStringLiteral("terre"));
-        QCOMPARE(cellule(10), QStringLiteral("ligne 2, colonne 5 : E, bien placée"));
-        QCOMPARE(nom(p.f->Score(1)) + " / " + nom(p.f->Réponse(1)),
-                 QStringLiteral("score du joueur 1 : 20 / solution, lettre 1 : T"));
+        QCOMPARE(nom(p.f->Mot(10)) + " / " + nom(p.f->Score(1)) + " / " + nom(p.f->Réponse(1)),
+                 QStringLiteral("ligne 2, colonne 5 : E, bien placée / score du joueur 1 : 20 / "
+                                "solution, lettre 1 : T"));
     }
 };
 
