@@ -140,6 +140,7 @@ private slots:
                                                "\"Anonyme\",\" 40\"\r\n\"Chlo\xE9\",\" 30\"\r\n"));
         QVERIFY(!f.Insc_Nom->isVisible() && !f.Valider->isVisible());
         QVERIFY(!f.Cadre_J(1)->isVisible() && !f.Cadre_J(2)->isVisible() && b.erreurs.isEmpty());
+        QVERIFY(!b.e.Qualifie(1) && !b.e.Qualifie(2)); // "Scores..." must not offer the entry again
         QCOMPARE(f.Nom->text(), QStringLiteral("NAME  \nBruno  \nAnonyme  \nChloé  \n"));
     }
 

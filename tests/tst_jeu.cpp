@@ -286,7 +286,7 @@ private slots:
     }
 
     // Catches a click target that does not give the focus back, one that focuses a hidden
-    // box, or a first tick that does not take the focus to player 1.
+    // box, a first tick that does not take the focus to player 1, or the Tab order broken.
     void reglesDuFocus() {
         P p;
         p.cliquer(p.f->Mot(7));
@@ -303,6 +303,13 @@ private slots:
             QVERIFY2(p.focus() == p.boite(), qPrintable(w->objectName()));
         }
         QVERIFY(p.e.Tirage_Actif);
+        QStringList tab; // the Tab order, from "MOT suivant" round to it
+        p.f->Nouveau->setFocus();
+        for (int k = 0; k < 12; ++k, QTest::keyClick(p.focus(), Qt::Key_Tab))
+            tab << p.focus()->objectName();
+        QCOMPARE(tab.join(u' '), QStringLiteral("Nouveau Mot_J(1) Aide Quitter A_Propos Scores "
+                                                "Nouv_Partie Difficulté(1) Nb_J(1) BH_Temps "
+                                                "Avec_Tirage Nouveau"));
         p.f->Nouveau->setFocus();
         p.f->BH_Temps->setValue(30);
         QCOMPARE(p.focus(), p.boite());

@@ -53,8 +53,8 @@ JETON = re.compile(r"""
 
 
 def argument_en_twips(texte, debut, fin):
-    """True when the token is a whole argument of twips() or px(), or a branch of a choice
-    that is one: the layout's unit."""
+    """True when the token is a whole argument of twips(), px() or a helper that takes twips
+    (a window's size, a main window button's place), or a branch of a choice that is one."""
     avant = texte[:debut].rstrip()
     apres = texte[fin:].lstrip()
     # The whole argument, or a whole branch of a choice that is the argument.
@@ -67,7 +67,8 @@ def argument_en_twips(texte, debut, fin):
             profondeur += 1
         elif c == "(":
             if profondeur == 0:
-                return re.search(r"\b(twips|px)\s*$", texte[max(0, i - 10):i]) is not None
+                return re.search(r"\b(twips|px|preparerFenetre|bouton)\s*$",
+                                 texte[max(0, i - 20):i]) is not None
             profondeur -= 1
     return False
 
