@@ -165,16 +165,21 @@ private slots:
         }
         p.proposer(QStringLiteral("terre"));
         comparer(*p.f, "principale-trouve");
-        // The widest values the game shows must fit too.
+        for (const int niveau : {1, 3}) { // the points scale of the other levels
+            p.cliquer(p.f->Difficulté(niveau));
+            comparer(*p.f->Panel3D1, qPrintable(QStringLiteral("plateau-niveau%1").arg(niveau)));
+        }
+        // The widest values the game shows must fit too, the solution row or the gauge shown.
         p.f->Score(1)->setText(QStringLiteral(" 999")), p.f->Num_Mot(2)->setText("10");
         p.f->Etiq_Temps->setText("300");
-        for (int c = 1; c <= 5; ++c)
-            p.f->Réponse(c)->setText(QStringLiteral("W")), p.f->Mot(c)->setText("W");
-        QCOMPARE(legendesCoupees(p.f.get()).join("; "), QString());
-        for (int c = 1; c <= 5; ++c)
-            p.f->Réponse(c)->hide();
-        p.f->Cadre_Temps->show();
-        QCOMPARE(legendesCoupees(p.f.get()).join("; "), QString());
+        for (const bool solution : {true, false}) {
+            for (int c = 1; c <= 5; ++c) {
+                p.f->Réponse(c)->setText(QStringLiteral("W")), p.f->Mot(c)->setText("W");
+                p.f->Réponse(c)->setVisible(solution);
+            }
+            p.f->Cadre_Temps->setVisible(!solution);
+            QCOMPARE(legendesCoupees(p.f.get()).join("; "), QString());
+        }
     }
 
     void aProposEtAide() {
