@@ -1,4 +1,5 @@
 # tests of app/
 verlo_test(tst_demarrage tst_demarrage.cpp)
-target_compile_definitions(tst_demarrage PRIVATE
-                           VERLO_DOSSIER_LISTES="${PROJECT_SOURCE_DIR}/assets")
+# The shipped word lists' format.
+add_test(NAME listes_livrees COMMAND ${CMAKE_COMMAND} -DDOSSIER=${PROJECT_SOURCE_DIR}/assets -P
+                                     ${CMAKE_CURRENT_SOURCE_DIR}/listes_livrees.cmake)

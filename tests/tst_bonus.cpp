@@ -1,6 +1,5 @@
 // The bonus card (deal, draws, covering and lines) and the draw window: the three draws of an
-// opening, a paid line and its flash, an empty bag, held keys, every way of closing it, and
-// the scores it pays on the main window.
+// opening with a held key, and a paid line with its flash.
 
 #include "PartieDeTest.h"
 #include "bonus/BoiteTuile.h"
@@ -242,70 +241,6 @@ private slots:
             b.f->hide();
             b.f->show();
             QCOMPARE(b.tuiles(), u"27 27 27 27 27 6 / 29 29 28"_s);
-        }
-    }
-
-    // Catches a spin started on an empty bag (it would never end), or "Mélanger" offered
-    // once the last ball is placed.
-    void sacVide() {
-        Banc vide(3, 25);
-        vide.ouvrir();
-        QTest::keyClick(vide.f->Mélanger, Qt::Key_Return);
-        QVERIFY(vide.etat() == u"/Fermer"_s && !vide.f->Melange->isActive());
-        vide.f->hide();
-        Banc dernier(3, 24);
-        dernier.ouvrir();
-        for (int pas = 0; pas < 3; ++pas)
-            dernier.entree();
-        QVERIFY(dernier.etat() == u"/Fermer"_s && dernier.e.Boules_Restantes == 2);
-    }
-
-    // Catches "Fermer", Escape or the title bar not closing during a spin, a spin or a draw
-    // after the close, or a ball drawn before a close covered anyway.
-    void fermetures() {
-        for (const int k : {0, 1, 2, 3}) {
-            Banc b;
-            QTimer::singleShot(0, b.f.get(), [&] {
-                b.entree();
-                QCoreApplication::processEvents();
-                if (k == 3)
-                    b.entree(); // "Tirer", then closed before "Placer"
-                k == 0   ? b.f->Fermer->click()
-                : k == 1 ? QTest::keyClick(b.f->focusWidget(), Qt::Key_Escape)
-                         : void(b.f->close());
-            });
-            QCOMPARE(b.f->exec(), int(QDialog::Accepted));
-            QVERIFY(!b.f->Melange->isActive() && b.e.Arret_Melange &&
-                    b.e.Debut_Sac(1) == (k == 3 ? 2 : 1) && b.e.Grille_J(1, 1) == 1);
-        }
-    }
-
-    // Catches the window not opening on a found word with the bonus on, or not on "Mélanger"; a
-    // paid line's score and lead colours not shown; the focus not back on "MOT suivant".
-    void scoresDuJeu() {
-        for (const auto& [avant, ligne, attendu] :
-             {std::tuple{15, 1, " 70 GR"}, std::tuple{0, 4, " 40 GG"}}) {
-            PartieDeTest p;
-            p.cliquer(p.f->Avec_Tirage);
-            p.cliquer(p.f->Nouv_Partie);
-            preparerCarte(p.e, p.d, 4);
-            p.e.Score_J(1) = static_cast<std::int16_t>(avant);
-            p.e.Score_J(2) = 40;
-            for (int l = 1; l < ligne; ++l)
-                p.proposer(u"tasse"_s);
-            QString ouverture;
-            std::unique_ptr<Eclair> eclair;
-            quandModale([&](QWidget* d) {
-                auto* f = qobject_cast<Form6*>(d);
-                ouverture = f->windowTitle() + f->focusWidget()->objectName();
-                eclair = std::make_unique<Eclair>(p.d.horloge, *f);
-                for (int pas = 0; pas < 4; ++pas)
-                    QTest::keyClick(f->focusWidget(), Qt::Key_Return);
-            });
-            p.proposer(u"terre"_s);
-            QCOMPARE(ouverture, u" TirageMélanger"_s);
-            QCOMPARE(p.f->Score(1)->text() + " " + p.meneur(), QString(attendu));
-            QCOMPARE(p.focus(), p.f->Nouveau);
         }
     }
 };

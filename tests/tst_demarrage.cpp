@@ -1,14 +1,11 @@
 // Start-up's loading: what a list file's lines become in the lists and which files are read,
-// the three lists as committed, the shared texts, the score file, and the way out when a list
-// is missing.
+// the shared texts, the score file, and the way out when a list is missing.
 
 #include "app/Demarrage.h"
 #include "app/ListesMots.h"
 #include "scores/FichierScores.h"
 
 #include <QDir>
-#include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -177,26 +174,6 @@ private slots:
         QVERIFY(QFile::link("/dev/zero", ici.filePath("zero.txt")));
         for (const QString& special : {fifo, ici.filePath("zero.txt"), ici.path()})
             QVERIFY2(!Charger_Liste(e, 3, special) && e.Nb_Mots(3) == 0, qPrintable(special));
-    }
-
-    // Catches a line that is not five capitals A-Z (an accent, a lower-case
-    // letter, a blank), a line end other than CR LF, a word met twice in a
-    // list or in two lists, and a list too short or longer than the game reads.
-    void formatDesTroisListes() {
-        static const QRegularExpression format(QStringLiteral("^([A-Z]{5}\r\n){300,1400}$"));
-        QSet<QByteArray> vus;
-        qsizetype lignes = 0;
-        for (int n = 1; n <= 3; ++n) {
-            QFile f(QStringLiteral(VERLO_DOSSIER_LISTES "/5L-%1.txt").arg(n));
-            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
-            const QByteArray octets = f.readAll();
-            QVERIFY2(format.match(QString::fromLatin1(octets)).hasMatch(),
-                     qPrintable(f.fileName()));
-            lignes += octets.count('\n');
-            for (const QByteArray& mot : octets.split('\n'))
-                vus.insert(mot);
-        }
-        QCOMPARE(vus.size(), lignes + 1); // each word once, and the empty end
     }
 };
 

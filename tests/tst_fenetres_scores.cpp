@@ -1,6 +1,6 @@
-// The score windows. The table: its place, the rows as shown, the name entry of the qualified
-// players, the saving on "Valider" and every way of closing it. The low-score notice: the
-// sheep's rhythm on the steady clock, with and without the bleat, and every way of closing it.
+// The score windows. The table: the rows as shown, the name entry of the qualified players and
+// the saving on "Valider". The low-score notice: the sheep's rhythm on the steady clock, with
+// and without the bleat.
 
 #include "Doubles.h"
 #include "app/controles/Apparence.h"
@@ -48,14 +48,12 @@ struct BancAvis {
     EtatJeu e;
     ServicesDeTest d;
     std::int64_t bleat = 0;
-    std::function<void()> pendantBleat;
     std::unique_ptr<Form5> f;
 
     explicit BancAvis(bool son) {
         e.Son_Actif = son;
         d.son.pendantJouer = [this] {
             passer(bleat);
-            pendantBleat ? pendantBleat() : void();
         };
         f = std::make_unique<Form5>(e, d.services(), nullptr);
     }
@@ -144,20 +142,6 @@ private slots:
         QCOMPARE(f.Nom->text(), QStringLiteral("NAME  \nBruno  \nAnonyme  \nChloé  \n"));
     }
 
-    // Catches "Fermer", Escape or the title bar's close button not closing the window, or
-    // saving the new score to the file or the table.
-    void fermerSansValider() {
-        for (const int facon : {0, 1, 2}) {
-            Banc b({"Premier", " 200"}, {150});
-            auto& f = b.ouvrir();
-            facon == 0   ? f.Annuler->click()
-            : facon == 1 ? QTest::keyClick(f.Nom_Sc(1), Qt::Key_Escape)
-                         : void(f.close());
-            QVERIFY(!f.isVisible() && f.result() == QDialog::Rejected);
-            QVERIFY(!QFile::exists(b.e.Fichier_Scores) && b.e.Tab_Scores(2, 1).isEmpty());
-        }
-    }
-
     // Catches a failed save not reported (in French), losing the new table from memory, or
     // leaving the window in the entry state.
     void enregistrementImpossible() {
@@ -185,28 +169,6 @@ private slots:
                 continue;
             b.bleat = 300; // a short one: the closed mouth as long as the bleat, the open one 1 s
             QCOMPARE(rythme(b.derouler(3000)), "2:1000 1:300 2:1000 1:300 2:400");
-        }
-    }
-
-    // Catches "D'ACCORD !", Escape or the close button not closing the notice, or the sheep
-    // going on once it is closed, a bleat in progress included.
-    void fermeturesAvis() {
-        for (const int k : {0, 1, 2, 3}) {
-            BancAvis b(k == 3);
-            b.pendantBleat = [&] {
-                b.f->Daccord->click();
-            };
-            QTimer::singleShot(0, b.f.get(), [&] {
-                k == 0   ? b.f->Daccord->click()
-                : k == 1 ? QTest::keyClick(b.f.get(), Qt::Key_Escape)
-                : k == 2 ? void(b.f->close())
-                         : void(b.derouler(1500));
-            });
-            QCOMPARE(b.f->exec(), int(QDialog::Accepted));
-            QVERIFY(!b.f->Minuterie1->isActive());
-            const int vu = b.bouche();
-            b.derouler(3000);
-            QCOMPARE(b.bouche(), vu);
         }
     }
 };

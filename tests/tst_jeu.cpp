@@ -1,6 +1,6 @@
-// Marking a proposal, and the word game played on the real main window: turns, typing, marking,
-// points, the time limit, the focus, the options, keys held or typed at the wrong moment, and what
-// a screen reader hears, with the clock and the draws under control.
+// Marking a proposal, and the word game played on the real main window: turns, typing,
+// marking, points, the time limit, the focus, the options and what a screen reader hears, with
+// the clock and the draws under control.
 
 #include "PartieDeTest.h"
 #include "app/Marquage.h"
@@ -321,47 +321,6 @@ private slots:
         QVERIFY(!p.e.Tirage_Actif && p.e.Score_J(1) == 25);
     }
 
-    // Catches About stopping the answer clock, the score table leaving it running or resetting
-    // it, the focus not given back, or a time-out under Help that cannot open the draw window
-    // over it, leaves the clock stopped there, or does not validate the found word.
-    void horlogeSousLesFenetres() {
-        P p;
-        p.cliquer(p.f->Avec_Tirage);
-        p.cliquer(p.f->Nouv_Partie);
-        p.tic();
-        p.d.horloge.avancer(7000);
-        const auto debut = p.e.Debut_Chrono;
-        for (Bouton* b : {p.f->A_Propos, p.f->Scores}) {
-            bool actif = false;
-            quandModale([&](QWidget* d) {
-                actif = p.f->Minuterie1->isActive();
-                QTest::keyClick(d, Qt::Key_Escape);
-            });
-            p.cliquer(b);
-            QVERIFY(actif == (b == p.f->A_Propos) && p.f->Minuterie1->isActive());
-            QVERIFY(p.e.Debut_Chrono == debut && p.focus() == p.boite());
-        }
-        p.taper(QStringLiteral("erre")); // goes in by itself, and it is the right word
-        bool dessus = false;
-        quandModale(
-            [&](QWidget* aide) {
-                const bool actif = p.f->Minuterie1->isActive();
-                quandModale(
-                    [&](QWidget* tirage) {
-                        dessus = actif && aide->isVisible();
-                        QTest::keyClick(tirage, Qt::Key_Escape);
-                    },
-                    QStringLiteral("Form6"));
-                p.d.horloge.avancer(61'000);
-                p.tic();
-                dessus = dessus && QApplication::activeModalWidget() == aide;
-                aide->close();
-            },
-            QStringLiteral("Form3"));
-        p.cliquer(p.f->Aide);
-        QVERIFY(dessus && p.e.Score_J(1) == 25 && p.focus() == p.boite());
-    }
-
     // Catches a click on the option already selected ending the running word, or a change of
     // option (mouse or arrow keys) not starting a new game.
     void optionsSurChangement() {
@@ -385,47 +344,6 @@ private slots:
         QVERIFY(p.e.Nb_Joueurs == 2 && p.d.son.bips == 3 && p.focus() == p.boite());
         p.cliquer(p.f->Difficulté(3));
         QCOMPARE(p.e.Niveau * 10 + p.d.son.bips, 34);
-    }
-
-    // Catches a held Enter that validates a line per repeat or, on "MOT suivant", starts a
-    // word and validates its lines; a held Insert whose repeats hide the hidden word; or a
-    // real release or a new press taken for a repeat.
-    void toucheTenue() {
-        PartieDeTest p;
-        p.cliquer(p.f->Nouv_Partie);
-        p.taper(QStringLiteral("tasse"));
-        tenir(p.boite(), Qt::Key_Return, 1000);
-        QCOMPARE(p.e.Ligne, 2);
-        touche(p.boite(), QEvent::KeyRelease, Qt::Key_Return, 3000);
-        touche(p.boite(), QEvent::KeyPress, Qt::Key_Return, 3100); // a new press
-        QCOMPARE(p.e.Ligne, 3);
-
-        QTest::keyClick(p.boite(), Qt::Key_PageUp);
-        tenir(p.boite(), Qt::Key_Insert, 4000);
-        QCOMPARE(p.f->Solution->text(), "TERRE");
-        touche(p.boite(), QEvent::KeyRelease, Qt::Key_Insert, 6000);
-        QTRY_COMPARE(p.f->Solution->text(), QString());
-
-        p.proposer(QStringLiteral("terre"));
-        QCOMPARE(p.focus(), p.f->Nouveau);
-        tenir(p.f->Nouveau, Qt::Key_Return, 7000);
-        QVERIFY(p.e.Mots_Joues(1) == 2 && p.e.Ligne == 1 && p.couleurs(1) == "G----");
-        QCOMPARE(p.focus(), p.boite());
-    }
-
-    // Catches closing the window during the last word's spelled solution followed by the
-    // score table.
-    void fermetureEnFinDePartie() {
-        P p;
-        p.f->setPauseLettresMs(20);
-        p.cliquer(p.f->Nouv_Partie);
-        p.e.Mots_Joues(1) = 10; // the last word
-        bool tableau = false;
-        quandModale([&tableau](QWidget* d) { tableau = true, d->close(); });
-        QTimer::singleShot(0, p.f.get(), &QWidget::close);
-        p.proposer(QStringLiteral("terre"));
-        QTest::qWait(20);
-        QVERIFY(!p.f->isVisible() && !p.e.Qualifie(1) && !tableau);
     }
 };
 

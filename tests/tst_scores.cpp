@@ -1,7 +1,7 @@
 // Points text, the ranking of a finished game, the saving of the players' names; the score
 // file: the characters a name may hold, the bytes written and read, and a hostile
 // environment: a full disk, a size limit, another copy of the game saving the same file,
-// huge files, links and left-overs.
+// huge files and links.
 
 #include "app/Points.h"
 #include "scores/Classement.h"
@@ -236,24 +236,6 @@ private slots:
                 !QFile::exists(chemin("absente")));
     }
 
-    // Catches left-over temporary files kept, or anything else removed: a younger one (a save
-    // in progress), another name or the lock.
-    void temporairesAbandonnes() {
-        const QStringList anciens{"VERLO-SB.SCO.aB3xYz", "VERLO-SB.SCO.QWERTY"};
-        QStringList gardes{"VERLO-SB.SCO",       "VERLO-SB.SCO.jeune1",  "VERLO-SB.SCO.lock",
-                           "VERLO-SB.SCO.abcde", "VERLO-SB.SCO.abcdefg", "VERLO-SB.SCX.abcdef"};
-        for (const QString& nom : anciens + gardes) {
-            QFile f(dossier.filePath(nom));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            if (anciens.contains(nom) || nom.endsWith("lock"))
-                f.setFileTime(QDateTime::currentDateTime().addSecs(-61),
-                              QFileDevice::FileModificationTime);
-        }
-        Nettoyer_Temporaires_Scores(dossier.path());
-        QStringList restants = QDir(dossier.path()).entryList(QDir::Files);
-        restants.sort(), gardes.sort();
-        QCOMPARE(restants, gardes);
-    }
     // Catches a missing or doubled leading blank or a blank before a minus, and a reading that
     // trims more than the leading blanks, takes a plus sign, other scripts' digits or what
     // follows the number, or overflows a 64-bit integer.
