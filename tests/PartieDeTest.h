@@ -63,8 +63,9 @@ struct PartieDeTest {
         taper(texte);
         entree();
     }
-    // One tick of the answer timer, as its period would have given.
-    void tic() const {
+    // One tick of the answer timer, as its period would have given, `ms` later.
+    void tic(std::int64_t ms = 0) {
+        d.horloge.avancer(ms);
         QTimerEvent ev(f->Minuterie1->timerId());
         QCoreApplication::sendEvent(f->Minuterie1, &ev);
     }

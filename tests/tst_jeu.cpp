@@ -63,15 +63,17 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, legendeRep_H(niveau, k));
     }
 
-    // One player from before the first game to the end of the tenth word. Catches a wrong
-    // first letter, box or colour at the start of a word; a draw not uniform over the list or
-    // not reseeded from the time of day; keys or clicks acted upon while the solution is
-    // spelled; Enter evaluating after the word is over; a sixth cell or a
-    // lost caret rule; the keyboard path to the next word broken; "MOT suivant" scoring an
-    // abandoned word; or a game not ending with its tenth word (nobody qualifies: the notice).
+    // One player from before the first game to the end of the tenth word. Catches a tick
+    // submitting a line before any word, a wrong first letter, box or colour at the start of a
+    // word; a draw not uniform over the list or not reseeded from the time of day; keys or clicks
+    // acted upon while the solution is spelled; Enter evaluating after the word is over; a sixth
+    // cell or a lost caret rule; the keyboard path to the next word broken; "MOT suivant" scoring
+    // an abandoned word; or a game not ending with its tenth word (nobody qualifies: the notice).
     void unJoueur() {
         P p({"ARBRE", "BALLE", "CANNE"});
-        QCOMPARE(p.focus(), p.f->Nouveau);
+        p.f->Minuterie1->start(); // no word drawn yet: a tick submits nothing
+        p.tic(120'000);
+        QVERIFY(p.e.Ligne == 0 && p.d.son.bips == 0 && p.focus() == p.f->Nouveau);
         p.d.horloge.heure = 1234.5;
         p.d.hasard.valeurs = {0.999999};
         p.cliquer(p.f->Nouveau); // before any game: starts one
@@ -139,8 +141,7 @@ private slots:
         QCOMPARE(p.couleurs(2), QStringLiteral("YYGY-")); // the cyan cell was reset first
         p.entree();                                       // an empty box uses up a line too
         QCOMPARE(p.couleurs(3) + p.couleurs(4), QStringLiteral("-----C----"));
-        p.d.horloge.avancer(12'000);
-        p.tic();
+        p.tic(12'000);
         QCOMPARE(nom(p.f->Temps), QStringLiteral("temps écoulé : 12 sur 60 secondes"));
         p.proposer(QStringLiteral("eterr"));
         QCOMPARE(p.couleurs(4) + p.couleurs(5), QStringLiteral("YYYGYC----"));
@@ -249,39 +250,26 @@ private slots:
         p.f->BH_Temps->setValue(5);
         QCOMPARE(p.f->Etiq_Temps->text() + QString::number(p.f->Temps->maximum()), "54");
         p.cliquer(p.f->Nouv_Partie);
-        p.d.horloge.avancer(3500);
-        p.tic();
+        p.tic(3500);
         QCOMPARE(p.f->Temps->value(), 3);
-        p.d.horloge.avancer(1500);
-        p.tic(); // 5 s: line 1 goes in as typed
+        p.tic(1500); // 5 s: line 1 goes in as typed
         QCOMPARE(p.couleurs(1) + p.couleurs(2) + QString::number(p.d.son.bips), "G----C----2");
         QVERIFY(p.f->Minuterie1->isActive() && p.f->Temps->value() == 0);
-        p.d.horloge.avancer(4900);
-        p.tic();
+        p.tic(4900);
         p.f->BH_Temps->setValue(60); // raised mid-line: no time-out at the old limit
-        p.d.horloge.avancer(1000);
-        p.tic();
+        p.tic(1000);
         QVERIFY(p.e.Ligne == 2 && p.f->Temps->value() == 5);
         p.f->BH_Temps->setValue(5);
         QCOMPARE(p.f->Temps->value(), 4); // held in range, not dropped
-        for (int l = 2; l <= 5; ++l) {
-            p.d.horloge.avancer(5000);
-            p.tic();
-        }
+        for (int l = 2; l <= 5; ++l)
+            p.tic(5000);
         QVERIFY(p.e.Mot_Fini && !p.f->Minuterie1->isActive() && p.solution() == "TERRE");
         p.f->Minuterie1->start(); // as the score table restarts it after a word
-        p.d.horloge.avancer(6000);
         const int avant = p.d.son.bips;
-        p.tic();
+        p.tic(6000);
         QVERIFY(p.d.son.bips == avant && !p.f->Minuterie1->isActive());
         p.f->BH_Temps->setValue(0); // an empty bar, not Qt's busy animation
         QVERIFY(p.f->Temps->maximum() > 0 && p.f->Temps->value() == 0);
-
-        P q; // no word drawn yet: a tick submits nothing
-        q.f->Minuterie1->start();
-        q.d.horloge.avancer(120000);
-        q.tic();
-        QVERIFY(q.e.Ligne == 0 && q.d.son.bips == 0);
     }
 
     // Catches a click target that does not give the focus back, one that focuses a hidden

@@ -152,8 +152,7 @@ private slots:
         p.proposer(QStringLiteral("retro"));
         p.proposer(QStringLiteral("tarte"));
         p.taper(QStringLiteral("er"));
-        p.d.horloge.avancer(23'000);
-        p.tic();
+        p.tic(23'000);
         comparer(*p.f, "principale-partie");
         // The focus shown on each kind of control the game draws its own way.
         for (const auto& [w, nom] : {std::pair<QWidget*, const char*>{p.f->Difficulté(2), "niveau"},
