@@ -83,9 +83,9 @@ inline void preparerEtat(EtatJeu& e, const QStringList& stockees = {},
         Classer_Partie(e);
 }
 
-// A key as X11 delivers it: with the server's timestamp, never flagged as a repeat.
-inline void touche(QWidget* w, QEvent::Type type, int cle, quint64 instant) {
-    QKeyEvent ev(type, cle, Qt::NoModifier, cle == Qt::Key_Return ? "\r" : QString());
+// A key as X11 delivers it: with the server's timestamp, flagged as a repeat only if asked.
+inline void touche(QWidget* w, QEvent::Type type, int cle, quint64 instant, bool repetee = false) {
+    QKeyEvent ev(type, cle, Qt::NoModifier, cle == Qt::Key_Return ? "\r" : QString(), repetee);
     ev.setTimestamp(instant);
     QCoreApplication::sendEvent(w, &ev);
 }

@@ -40,16 +40,6 @@ int caseDe(int l, int m) {
     return l <= 5 ? 5 * l - 4 + m : l <= 10 ? 5 * m + l - 5 : l == 11 ? 4 * m + 5 : 6 * m + 1;
 }
 
-// Player 1's card dealt with R = 0 (ball c on cell c, bag 1..25 in order): balls up to
-// `couvertes` drawn and covered, those up to `perdues` drawn and lost.
-void preparerCarte(EtatJeu& e, ServicesDeTest& d, int couvertes, int perdues = 0) {
-    e.Joueur = 1;
-    Nouvelle_Grille(e, 1, d.hasard, d.horloge);
-    for (int c = 1; c <= couvertes; ++c)
-        e.Grille_J(1, c) = BOULE_COUVERTE;
-    e.Debut_Sac(1) = static_cast<std::int16_t>(std::max(couvertes, perdues) + 1);
-}
-
 // Each pass of the event loop lets 0.5 s pass and, once "Gagné" shows, notes the tile of
 // cell 1, ten times: each pause of the flash sees one step.
 struct Eclair {
@@ -70,7 +60,8 @@ struct Eclair {
     }
 };
 
-// The window on a card of player 1; its sounds note whether "Gagné" showed already.
+// The window on player 1's card dealt with R = 0 (ball c on cell c, bag 1..25 in order), balls
+// up to `couvertes` drawn and covered; its sounds note whether "Gagné" showed already.
 struct Banc : ISon {
     EtatJeu e;
     ServicesDeTest d;
@@ -79,9 +70,12 @@ struct Banc : ISon {
     int payes = 0;
     std::unique_ptr<Form6> f;
 
-    explicit Banc(int couvertes = 0, int perdues = 0) {
-        Remplir_Alignements(e);
-        preparerCarte(e, d, couvertes, perdues);
+    explicit Banc(int couvertes = 0) {
+        preparerEtat(e);
+        Nouvelle_Grille(e, 1, d.hasard, d.horloge);
+        for (int c = 1; c <= couvertes; ++c)
+            e.Grille_J(1, c) = BOULE_COUVERTE;
+        e.Debut_Sac(1) = static_cast<std::int16_t>(couvertes + 1);
         f = std::make_unique<Form6>(e, Services{*this, d.horloge, d.hasard}, &principale,
                                     [this] { ++payes; });
     }
@@ -110,9 +104,7 @@ struct Banc : ISon {
     }
     void entree() const { QTest::keyClick(f->focusWidget(), Qt::Key_Return); }
     void touche(QEvent::Type type, ulong instant, bool repetee = false) const {
-        QKeyEvent ev(type, Qt::Key_Return, Qt::NoModifier, QString(), repetee);
-        ev.setTimestamp(instant); // as the keyboard gives it
-        QCoreApplication::sendEvent(f->focusWidget(), &ev);
+        ::touche(f->focusWidget(), type, Qt::Key_Return, instant, repetee);
     }
 };
 
