@@ -7,10 +7,7 @@
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
-#include "bonus/Carte.h"
 #include "game/Form1.h"
-
-#include "scores/FichierScores.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,8 +22,8 @@ struct PartieDeTest {
     ServicesDeTest d;
     std::unique_ptr<Form1> f;
 
-    explicit PartieDeTest(const QStringList& liste1 = {"TERRE"},
-                          const QString& fichierScores = QStringLiteral("/nonexistent/S.SCO")) {
+    // The score table is read from, and saved to, a file that cannot exist.
+    explicit PartieDeTest(const QStringList& liste1 = {"TERRE"}) {
         preparerEtat(e);
         e.Nb_Joueurs = 1;
         const QStringList listes[] = {liste1, {"SALUT"}, {"MAMAN"}};
@@ -35,8 +32,7 @@ struct PartieDeTest {
                 e.Liste_Mots(n, k + 1) = Texte5(listes[n - 1][k]);
             e.Nb_Mots(n) = static_cast<std::int16_t>(listes[n - 1].size());
         }
-        e.Fichier_Scores = fichierScores;
-        Charger_Scores(e, fichierScores);
+        e.Fichier_Scores = QStringLiteral("/nonexistent/S.SCO");
         f = std::make_unique<Form1>(e, d.services());
         f->setPauseLettresMs(0);
         f->show();
