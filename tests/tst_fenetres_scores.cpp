@@ -32,11 +32,11 @@ struct Banc {
         e.Fichier_Scores = dossier.filePath(QStringLiteral("VERLO-SB.SCO"));
     }
 
-    void noter(const QString& titre, const QString& texte) { erreurs << titre << texte; }
-
     Form4& ouvrir() {
         f = std::make_unique<Form4>(e, doubles.services(), &principale);
-        f->signalerErreur = std::bind_front(&Banc::noter, this);
+        f->signalerErreur = [this](const QString& titre, const QString& texte) {
+            erreurs << titre << texte;
+        };
         f->show();
         std::ignore = QTest::qWaitForWindowActive(f.get()); // else the focus checks fail
         return *f;
@@ -96,8 +96,7 @@ private slots:
 
     // Catches the box of a player who did not qualify shown, the focus starting elsewhere than
     // the first box shown, Enter (main or keypad, held or not) moving it in the wrong order,
-    // more than once, or clicking a button instead of only moving on; or an empty table showing
-    // more than the ranks.
+    // more than once, or clicking a button instead of only moving on.
     void saisie() {
         for (const auto& [scores, premiere] : {std::pair{QList{0, 100}, 2}, {{60, 50}, 1}}) {
             Banc b({}, scores);
@@ -110,9 +109,6 @@ private slots:
             QTest::keyClick(f.Nom_Sc(2), Qt::Key_Enter);
             QCOMPARE(qApp->focusWidget(), f.Valider);
             QVERIFY(f.isVisible() && f.Valider->isVisible() && !QFile::exists(b.e.Fichier_Scores));
-            QCOMPARE(f.Place->text().count(u'\n') + f.Nom->text().size() +
-                         f.Pt_Score->text().size(),
-                     11);
         }
     }
 

@@ -5,7 +5,6 @@
 #include "PartieDeTest.h"
 #include "app/Marquage.h"
 #include "app/controles/Cadre3D.h"
-#include "game/Niveaux.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -48,19 +47,6 @@ private slots:
             {"TERRE", "terre", "-----"}, {"TERRE", "TÉRRE", "G-GGG"}};
         for (const auto& [cherche, propose, marques] : plateaux)
             QVERIFY2(marquer(cherche, propose) == marques, propose);
-    }
-
-    // Catches a yellow taken from the rightmost free occurrence of the hidden word, or a
-    // served letter left unblotted, in the working copies the game keeps.
-    void copiesDeTravailEtEchelle() {
-        Texte5 cherche, propose;
-        Marquer(Texte5("ALLER"), Texte5("LAPER"), cherche, propose); // marks YY-GG
-        const QString b(2, MARQUE_CHERCHE), p(2, MARQUE_PROPOSE);
-        QCOMPARE(cherche.texte() + propose.texte(), b + 'L' + b + p + 'P' + p);
-        // A level or a label outside the points scale is refused (each label's value is
-        // checked through the points the game gives).
-        for (const auto& [niveau, k] : {std::pair(0, 1), {4, 1}, {1, 0}, {1, 6}})
-            QVERIFY_THROWS_EXCEPTION(std::out_of_range, legendeRep_H(niveau, k));
     }
 
     // One player from before the first game to the end of the tenth word. Catches a tick
@@ -263,8 +249,6 @@ private slots:
         const int avant = p.d.son.bips;
         p.tic(6000);
         QVERIFY(p.d.son.bips == avant && !p.f->Minuterie1->isActive());
-        p.f->BH_Temps->setValue(0); // an empty bar, not Qt's busy animation
-        QVERIFY(p.f->Temps->maximum() > 0 && p.f->Temps->value() == 0);
     }
 
     // Catches a click target that does not give the focus back, one that focuses a hidden
