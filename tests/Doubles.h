@@ -89,12 +89,3 @@ inline void touche(QWidget* w, QEvent::Type type, int cle, quint64 instant, bool
     ev.setTimestamp(instant);
     QCoreApplication::sendEvent(w, &ev);
 }
-
-// A key held from `debut`: its press, then the release/press pairs of its repeats (given
-// to whichever widget has the focus by then), not yet its release.
-inline void tenir(QWidget* w, int cle, quint64 debut) {
-    touche(w, QEvent::KeyPress, cle, debut);
-    for (quint64 t = debut + 500; t < debut + 2000; t += 40)
-        for (const auto type : {QEvent::KeyRelease, QEvent::KeyPress})
-            touche(QApplication::focusWidget() ? QApplication::focusWidget() : w, type, cle, t);
-}

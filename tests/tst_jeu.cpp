@@ -40,8 +40,7 @@ private slots:
     void plateaux() {
         const char* plateaux[][3] = {
             {"TERRE", "RETRO", "YGYG-"}, {"TERRE", "ERRER", "YYGY-"}, {"SALUT", "PASSE", "-GY--"},
-            {"SALON", "SALSA", "GGG--"}, {"MAMAN", "AAAAA", "-G-G-"}, {"TERRE", "T    ", "G----"},
-            {"TERRE", "     ", "-----"}, {"CHIEN", "CHIEN", "GGGGG"}, {"ALLER", "LAPIN", "YY---"},
+            {"SALON", "SALSA", "GGG--"}, {"MAMAN", "AAAAA", "-G-G-"}, {"ALLER", "LAPIN", "YY---"},
             {"CHIEN", "ELEVE", "Y----"}, {"TIGRE", "EVADE", "----G"}, {"ALLER", "BELLE", "-YGY-"},
             {"ARBRE", "TERRE", "--YGG"}, {"ELEVE", "VEXEE", "YY-YG"}, {"RADAR", "ARBRE", "YY-Y-"},
             {"TERRE", "terre", "-----"}, {"TERRE", "TÉRRE", "G-GGG"}};
