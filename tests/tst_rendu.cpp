@@ -140,10 +140,12 @@ private slots:
         QApplication::setCursorFlashTime(0); // a caret that does not blink: always drawn
     }
 
-    // Two players, player 1 on line 3 with both marks and the cyan start, the gauge running;
-    // then the word found: the solution row in the gauge's place, the leader in green.
+    // Before any game; two players, player 1 on line 3 with both marks and the cyan start, the
+    // gauge running; then the word found: the solution row in the gauge's place, the leader in
+    // green.
     void principale() {
         PartieDeTest p;
+        comparer(*p.f, "principale-debut"); // what a player sees first
         p.cliquer(p.f->Nb_J(2));
         p.cliquer(p.f->Difficulté(2));
         p.e.Liste_Mots(2, 1) = Texte5(QStringLiteral("TERRE"));
