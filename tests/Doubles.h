@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include <QStringList>
 #include <deque>
 #include <functional>
 

@@ -3,7 +3,6 @@
 
 #include "app/Demarrage.h"
 #include "app/ListesMots.h"
-#include "scores/FichierScores.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -9,7 +9,6 @@
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
 
-#include "scores/Classement.h"
 #include "scores/Form4.h"
 #include "scores/Form5.h"
 

@@ -5,6 +5,7 @@
 #include "PartieDeTest.h"
 #include "app/Marquage.h"
 #include "app/controles/Cadre3D.h"
+#include "game/Niveaux.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -40,10 +41,9 @@ private slots:
     void plateaux() {
         const char* plateaux[][3] = {
             {"TERRE", "RETRO", "YGYG-"}, {"TERRE", "ERRER", "YYGY-"}, {"SALUT", "PASSE", "-GY--"},
-            {"SALON", "SALSA", "GGG--"}, {"MAMAN", "AAAAA", "-G-G-"}, {"ALLER", "LAPIN", "YY---"},
-            {"CHIEN", "ELEVE", "Y----"}, {"TIGRE", "EVADE", "----G"}, {"ALLER", "BELLE", "-YGY-"},
-            {"ARBRE", "TERRE", "--YGG"}, {"ELEVE", "VEXEE", "YY-YG"}, {"RADAR", "ARBRE", "YY-Y-"},
-            {"TERRE", "terre", "-----"}, {"TERRE", "TÉRRE", "G-GGG"}};
+            {"SALON", "SALSA", "GGG--"}, {"MAMAN", "AAAAA", "-G-G-"}, {"TIGRE", "EVADE", "----G"},
+            {"ALLER", "BELLE", "-YGY-"}, {"ARBRE", "TERRE", "--YGG"}, {"ELEVE", "VEXEE", "YY-YG"},
+            {"RADAR", "ARBRE", "YY-Y-"}, {"TERRE", "terre", "-----"}, {"TERRE", "TÉRRE", "G-GGG"}};
         for (const auto& [cherche, propose, marques] : plateaux)
             QVERIFY2(marquer(cherche, propose) == marques, propose);
     }
@@ -189,6 +189,8 @@ private slots:
             p.proposer(QStringLiteral("maman"));
         }
         QCOMPARE(p.d.son.joues, QStringList{QStringLiteral("applaudi.wav:attente")});
+        for (const auto& [niveau, k] : {std::pair(0, 1), {4, 1}, {1, 0}, {1, 6}})
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range, legendeRep_H(niveau, k)); // no such label
     }
 
     // Catches a wrong turn order, counter, box or lead colour with two players (a tie shows
@@ -224,11 +226,15 @@ private slots:
     }
 
     // Catches a time-out that does not submit the typed text, or that submits a line after
-    // the word is over or before any word; a limit not applied at once; a gauge out of range.
+    // the word is over; a limit not applied at once, out of 0..300 or by other steps; a gauge
+    // out of range.
     void delaiDepasse() {
         P p;
+        p.f->BH_Temps->setValue(999); // held at 300 s, then a click in the groove: 5 s less
+        p.f->BH_Temps->triggerAction(QAbstractSlider::SliderPageStepSub);
+        const QString haut = p.f->Etiq_Temps->text();
         p.f->BH_Temps->setValue(5);
-        QCOMPARE(p.f->Etiq_Temps->text() + QString::number(p.f->Temps->maximum()), "54");
+        QCOMPARE(haut + p.f->Etiq_Temps->text() + QString::number(p.f->Temps->maximum()), "29554");
         p.cliquer(p.f->Nouv_Partie);
         p.tic(3500);
         QCOMPARE(p.f->Temps->value(), 3);
@@ -310,6 +316,8 @@ private slots:
         QVERIFY(p.e.Nb_Joueurs == 2 && p.d.son.bips == 3 && p.focus() == p.boite());
         p.cliquer(p.f->Difficulté(3));
         QCOMPARE(p.e.Niveau * 10 + p.d.son.bips, 34);
+        p.cliquer(p.f->Nb_J(1)); // back to one: player 1's box, player 2's icon
+        QVERIFY(p.e.Nb_Joueurs == 1 && p.places() == "BI" && p.d.son.bips == 5);
     }
 };
 
