@@ -86,8 +86,8 @@ private slots:
         QVERIFY(p.ligne(5) + p.e.Mot_Propose.texte() == "CANONCANON" && p.e.Ligne == 5);
         QVERIFY(p.solution() == "CANNE" && p.focus() == p.f->Nouveau);
         for (const auto& [r, mot] : {std::pair{0.5, "BALLE"}, {0.0, "ARBRE"}}) {
-            p.d.hasard.valeurs = {r}; // Enter on "MOT suivant", then a click
-            r > 0 ? QTest::keyClick(p.f->Nouveau, Qt::Key_Return) : p.cliquer(p.f->Nouveau);
+            p.d.hasard.valeurs = {r}; // the keypad's Enter on "MOT suivant", then a click
+            r > 0 ? QTest::keyClick(p.f->Nouveau, Qt::Key_Enter) : p.cliquer(p.f->Nouveau);
             QVERIFY(p.e.Mot_Cherche.texte() == mot && p.focus() == p.boite());
         }
         for (int mot = 4; mot <= 10; ++mot) {
