@@ -149,8 +149,9 @@ def synchroniser(depuis, vers):
 
 def executer(commande, dossier, delai):
     try:
-        r = subprocess.run(commande, cwd=dossier, stdout=subprocess.PIPE,
-                           stderr=subprocess.STDOUT, timeout=delai, text=True)
+        # A failing test may print bytes that are not UTF-8 (a mutated code page table).
+        r = subprocess.run(commande, cwd=dossier, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                           timeout=delai, encoding="utf-8", errors="replace")
         return r.returncode, r.stdout
     except subprocess.TimeoutExpired:
         return None, "timeout"
