@@ -136,7 +136,7 @@ private slots:
     // an empty table not replacing the file with an empty one, or a reading that disagrees
     // with the writing.
     void ecriture() {
-        const QString acceptes = "Azé€Œ’ ,'-", refuses = "\"\t\r\x7F\u0081Ł中★";
+        const QString acceptes = "Azé€Œ’ ,'-\u00A0", refuses = "\"\t\r\x7F\u0081Ł中★";
         for (const QChar c : acceptes + refuses)
             QVERIFY2(Caractere_Nom_Accepte(c) == acceptes.contains(c), qPrintable(QString(c)));
         QCOMPARE(ecrit(etat(
