@@ -141,7 +141,7 @@ def synchroniser(depuis, vers):
             gardes.add(c)
             if not c.exists() or c.read_bytes() != d.read_bytes():
                 c.parent.mkdir(parents=True, exist_ok=True)
-                shutil.copy2(d, c)
+                shutil.copy(d, c)  # a fresh time: newer than what an earlier run built
     for c in list(vers.rglob("*")) if vers.exists() else []:
         if c.is_file() and c not in gardes:
             c.unlink()
