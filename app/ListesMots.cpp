@@ -34,10 +34,10 @@ QString nomListe(int n) {
 std::vector<Texte5> lireListe(const QByteArray& octets) {
     // Bytes outside ASCII that are valid UTF-8 are next to never meant as Windows-1252: a
     // list saved by a current editor reads right, and so does one from an older system.
-    QByteArrayView texte(octets);
+    // The mark some editors put first says nothing of what follows: an old list saved with
+    // it may still be Windows-1252.
+    const QByteArrayView texte = Sans_Marque_Ordre(octets);
     const bool utf8 = texte.isValidUtf8();
-    if (utf8 && texte.startsWith("\xEF\xBB\xBF"))
-        texte = texte.sliced(3); // the mark some editors put first
     std::vector<Texte5> mots;
     mots.reserve(MOTS_PAR_LISTE);
     Parcourir_Lignes(texte, [&](QByteArrayView ligne) {

@@ -11,7 +11,7 @@
 QString nomListe(int n);
 
 /**
- * The playable words of one list file: one per line (CR LF or LF), read as UTF-8 when the
+ * The playable words of one list file: one per line (CR LF, LF or CR), read as UTF-8 when the
  * bytes are valid UTF-8 and as Windows-1252 otherwise. Each line's first five characters,
  * raised to capitals with accents folded, make a word when they are five letters A to Z;
  * any other line is skipped. At most MOTS_PAR_LISTE words (the rest is ignored).

@@ -1,5 +1,6 @@
 // The word-list loader, given any bytes as a list file.
 
+#include "Essais.h"
 #include "Exiger.h"
 #include "app/EtatJeu.h"
 #include "app/ListesMots.h"
@@ -11,7 +12,7 @@
 #include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    static const QTemporaryDir dossier;
+    static const QTemporaryDir dossier(dossierEssais());
     static const auto etat = std::make_unique<EtatJeu>(); // a list fills 1,400 rows
     const QString chemin = dossier.filePath(QStringLiteral("5L-2.txt"));
     {

@@ -1,6 +1,7 @@
 // The score-file reader, given any bytes as a score file: whatever it keeps, writing it
 // out and reading that back gives the same table, so the second save equals the first.
 
+#include "Essais.h"
 #include "Exiger.h"
 #include "app/Cp1252.h"
 #include "app/EtatJeu.h"
@@ -23,7 +24,7 @@ QByteArray contenu(const QString& chemin) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    static const QTemporaryDir dossier;
+    static const QTemporaryDir dossier(dossierEssais());
     const QString lu = dossier.filePath(QStringLiteral("lu.sco"));
     const QString premier = dossier.filePath(QStringLiteral("premier.sco"));
     const QString second = dossier.filePath(QStringLiteral("second.sco"));
