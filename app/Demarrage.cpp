@@ -1,6 +1,7 @@
 #include "Demarrage.h"
 
 #include "Donnees.h"
+#include "EcritureAtomique.h"
 #include "ListesMots.h"
 #include "bonus/Carte.h"
 #include "scores/EmplacementScores.h"
@@ -77,7 +78,7 @@ bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChar
     e.Texte_Rangs = rangs.join(e.Saut_Ligne);
 
     const QString dossierScores = Choisir_Dossier_Scores(dossierProgramme, listesAupres);
-    Nettoyer_Temporaires_Scores(dossierScores);
+    Nettoyer_Temporaires(dossierScores);
     e.Fichier_Scores = QDir(dossierScores).filePath(QString::fromLatin1(NOM_FICHIER_SCORES));
     Charger_Scores(e, e.Fichier_Scores);
 

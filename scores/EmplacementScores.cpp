@@ -1,21 +1,9 @@
 #include "EmplacementScores.h"
 
+#include "app/EcritureAtomique.h"
+
 #include <QDir>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-namespace {
-
-// Permission bits say nothing when running as root, nor on a read-only medium that still
-// shows them set: only creating a file tells.
-bool dossierInscriptible(const QString& dossier) {
-    if (dossier.isEmpty() || !QDir(dossier).exists())
-        return false;
-    QTemporaryFile essai(QDir(dossier).filePath(QStringLiteral("verlo-essai-XXXXXX.tmp")));
-    return essai.open(); // removed when essai goes
-}
-
-} // namespace
 
 QString Dossier_Scores_Utilisateur() {
     // Built here rather than from the organisation and application names, which would
@@ -25,7 +13,7 @@ QString Dossier_Scores_Utilisateur() {
 }
 
 QString Choisir_Dossier_Scores(const QString& dossierProgramme, bool listesAupresDuProgramme) {
-    if (listesAupresDuProgramme && dossierInscriptible(dossierProgramme))
+    if (listesAupresDuProgramme && Dossier_Inscriptible(dossierProgramme))
         return dossierProgramme;
     const QString dossier = Dossier_Scores_Utilisateur();
     if (!dossier.isEmpty())

@@ -2,19 +2,13 @@
 
 #include "Classement.h"
 #include "FichierScores.h"
+#include "Verrou.h"
 #include "app/Points.h"
 
-#include <QFileInfo>
-#include <QLockFile>
 #include <algorithm>
-#include <cerrno>
 #include <tuple>
 
 namespace {
-
-// A save holds the lock for milliseconds; one older than this was left by a copy that
-// stopped or died, whatever its process seems to be.
-constexpr int VERROU_PERIME_MS = 10'000;
 
 /** The rows that count (points above 0), in an order that ignores the table's own. */
 std::vector<Fiche_Score> comptees(std::vector<Fiche_Score> lignes) {
@@ -25,31 +19,17 @@ std::vector<Fiche_Score> comptees(std::vector<Fiche_Score> lignes) {
     return lignes;
 }
 
-QString raisonVerrou(const QString& chemin, QLockFile::LockError erreur, int numeroErreur) {
-    if (erreur == QLockFile::LockFailedError)
-        return QStringLiteral("une autre copie du jeu l'enregistre en ce moment");
-    if (!QFileInfo(QFileInfo(chemin).absolutePath()).isDir())
-        return QStringLiteral("le dossier n'existe pas");
-    return Raison_Systeme(numeroErreur,
-                          QStringLiteral("le verrou du tableau n'a pas pu être posé"));
-}
-
 } // namespace
 
 bool Enregistrer_Partie(EtatJeu& e, QString& nom1, QString& nom2, const QString& chemin,
                         QString* erreur, int attenteMs) {
     if (!e.Qualifie(1) && !e.Qualifie(2))
         return true;
-    const Sans_Signal_Taille sansSignal; // the lock file is written too
-    QLockFile verrou(chemin + QStringLiteral(".lock"));
-    verrou.setStaleLockTime(VERROU_PERIME_MS);
-    errno = 0;
-    if (!verrou.tryLock(attenteMs)) {
-        const int numeroErreur = errno;
+    Verrou verrou(chemin + QStringLiteral(".lock"));
+    if (QString raison; !verrou.prendre(attenteMs, &raison)) {
         Inscrire_Noms(e, nom1, nom2); // shown for the rest of the run, though not kept
         if (erreur)
-            *erreur =
-                Message_Echec_Scores(chemin, raisonVerrou(chemin, verrou.error(), numeroErreur));
+            *erreur = Message_Echec_Scores(chemin, raison);
         return false;
     }
 

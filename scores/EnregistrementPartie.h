@@ -13,7 +13,7 @@
  * players, the fourteen rows sorted). The qualified players' rows take the names
  * (Inscrire_Noms, empty names becoming "Anonyme") and the table is written. Tab_Scores ends
  * as the table saved, or as it would have been. Returns false with a message in *erreur
- * when the lock could not be had within `attenteMs` or the file not be written; true when
+ * when the lock could not be had (Verrou::prendre) or the file not be written; true when
  * saved, or when no player qualified (nothing is written then).
  */
 bool Enregistrer_Partie(EtatJeu& e, QString& nom1, QString& nom2, const QString& chemin,

@@ -1,23 +1,16 @@
 #include "FichierScores.h"
 
 #include "app/Cp1252.h"
+#include "app/EcritureAtomique.h"
 #include "app/FichierRegulier.h"
 #include "app/Lignes.h"
 #include "app/Points.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <optional>
 #include <utility>
-
-#include <unistd.h>
 
 namespace {
 
@@ -64,25 +57,6 @@ void retenir(std::vector<Fiche>& retenues, Fiche f) {
             pire = it;
     if (f.valeur > pire->valeur)
         *pire = std::move(f);
-}
-
-/** Why the table could not be written, the usual causes in French. */
-QString raisonEchec(const QString& chemin, const QSaveFile& fichier, int numeroErreur) {
-    const QFileInfo cible(chemin);
-    if (cible.isDir())
-        return QStringLiteral("un dossier porte ce nom");
-    if (!QFileInfo(cible.absolutePath()).isDir())
-        return QStringLiteral("le dossier n'existe pas");
-    if (fichier.error() == QFileDevice::ResourceError)
-        numeroErreur = ENOSPC;
-    return Raison_Systeme(numeroErreur, fichier.errorString());
-}
-
-/** Every byte on the disk, or false: errors of the disk show here, not after the rename. */
-bool versLeDisque(QSaveFile& fichier) {
-    if (!fichier.flush())
-        return false;
-    return ::fsync(fichier.handle()) == 0 || errno == EINVAL; // EINVAL: cannot be synced
 }
 
 } // namespace
@@ -132,25 +106,6 @@ QString Message_Echec_Scores(const QString& chemin, const QString& raison) {
         .arg(QDir::toNativeSeparators(chemin), raison);
 }
 
-QString Raison_Systeme(int numeroErreur, const QString& texteSysteme) {
-    switch (numeroErreur) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("le disque est plein");
-    case EFBIG:
-        return QStringLiteral("la taille des fichiers est limitée");
-    case EROFS:
-        return QStringLiteral("le disque est en lecture seule");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("l'accès au dossier est refusé");
-    case EIO:
-        return QStringLiteral("erreur de lecture ou d'écriture du disque");
-    default:
-        return texteSysteme;
-    }
-}
-
 bool Enregistrer_Scores(const EtatJeu& e, const QString& chemin, QString* erreur) {
     QByteArray contenu;
     for (int r = 1; r <= LIGNES_SCORES; ++r) {
@@ -161,50 +116,10 @@ bool Enregistrer_Scores(const EtatJeu& e, const QString& chemin, QString* erreur
         contenu += "\r\n";
     }
 
-    const auto echec = [&](const QString& raison) {
+    if (const auto raison = Ecrire_Fichier_Atomique(chemin, contenu)) {
         if (erreur)
-            *erreur = Message_Echec_Scores(chemin, raison);
+            *erreur = Message_Echec_Scores(chemin, *raison);
         return false;
-    };
-    // The save would replace the link's target, or create it for a dangling link: a name
-    // in the game's folder must not lead the game to write elsewhere.
-    if (QFileInfo(chemin).isSymLink())
-        return echec(QStringLiteral("ce nom est un lien symbolique, au travers duquel le jeu "
-                                    "n'écrit pas"));
-
-    const Sans_Signal_Taille sansSignal;
-    // Written beside the old file and renamed over it only once complete and on the disk:
-    // a crash, a full disk or a size limit leaves the previous table whole. Qt 6.4's
-    // commit() ignores a failure of its own last flush, hence the explicit one.
-    QSaveFile fichier(chemin);
-    errno = 0;
-    if (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() &&
-        versLeDisque(fichier)) {
-        errno = 0;
-        if (fichier.commit())
-            return true;
-        return echec(raisonEchec(chemin, fichier, errno));
     }
-    const QString raison = raisonEchec(chemin, fichier, errno); // before cancelWriting()
-    fichier.cancelWriting(); // the temporary file goes with the QSaveFile
-    return echec(raison);
-}
-
-void Nettoyer_Temporaires_Scores(const QString& dossier) {
-    static const QRegularExpression modele(QStringLiteral("^VERLO-SB\\.SCO\\.[A-Za-z0-9]{6}$"));
-    const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const auto fichiers = QDir(dossier).entryInfoList(
-        {QString::fromLatin1(NOM_FICHIER_SCORES) + QStringLiteral(".??????")},
-        QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo& f : fichiers)
-        if (modele.match(f.fileName()).hasMatch() && f.isFile() && !f.isSymLink() &&
-            f.lastModified().toUTC() < limite)
-            QFile::remove(f.filePath());
-}
-
-Sans_Signal_Taille::Sans_Signal_Taille() : avant_(std::signal(SIGXFSZ, SIG_IGN)) {}
-
-Sans_Signal_Taille::~Sans_Signal_Taille() {
-    if (avant_ != SIG_ERR)
-        std::signal(SIGXFSZ, avant_);
+    return true;
 }

@@ -38,35 +38,10 @@ void Charger_Scores(EtatJeu& e, const QString& chemin);
 
 /**
  * Writes the rows of Tab_Scores whose points are above 0, replacing the file whole or not
- * at all, never through a symbolic link. On failure returns false and puts a message for
- * the player in *erreur.
+ * at all (Ecrire_Fichier_Atomique). On failure returns false and puts a message for the
+ * player in *erreur.
  */
 bool Enregistrer_Scores(const EtatJeu& e, const QString& chemin, QString* erreur);
 
 /** The message for a table that could not be saved at `chemin`, for the reason given. */
 QString Message_Echec_Scores(const QString& chemin, const QString& raison);
-
-/** The reason for a failed system call, in French when it is a usual one. */
-QString Raison_Systeme(int numeroErreur, const QString& texteSysteme);
-
-/**
- * Removes what saves cut short left in the folder: the table's temporary files
- * ("VERLO-SB.SCO." and six letters or digits) untouched for more than a minute. A younger
- * one may be another running copy's save in progress.
- */
-void Nettoyer_Temporaires_Scores(const QString& dossier);
-
-/**
- * While it lives, a write past the file-size limit fails (EFBIG) instead of ending the
- * program with SIGXFSZ.
- */
-class Sans_Signal_Taille {
-public:
-    Sans_Signal_Taille();
-    ~Sans_Signal_Taille();
-    Sans_Signal_Taille(const Sans_Signal_Taille&) = delete;
-    Sans_Signal_Taille& operator=(const Sans_Signal_Taille&) = delete;
-
-private:
-    void (*avant_)(int) = nullptr;
-};

@@ -1,5 +1,6 @@
 #include "Form5.h"
 
+#include "app/Attente.h"
 #include "app/Sons.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
@@ -9,7 +10,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
-#include <climits>
 
 namespace {
 constexpr std::int64_t PERIODE_MS = 1000; // the animation's tick
@@ -60,51 +60,36 @@ void Form5::Form_Load(QWidget* principale) {
     Image1(2)->show();
     Daccord->setFocus();
     prochainTick_ = s.horloge.monotoneMs() + PERIODE_MS;
-    Minuterie1_Timer(); // arms the timer for the first tick
+    Minuterie1->start(static_cast<int>(PERIODE_MS));
 }
 
-// The tick and its two waits, scheduled on the services' steady clock (which neither
-// midnight nor a change of the system time moves) rather than run as nested waits: Qt
-// never delivers a timer's tick while its own slot runs, so a tick falling due during a wait
-// would be lost and the open mouth would stay twice as long. A tick that falls due while the
-// previous one is in its waits runs right after it, once however many fell due. The timer
-// only wakes the window at the next moment due; nothing blocks but the bleat.
+// A tick and its waits, measured on the services' steady clock (which neither midnight nor a
+// change of the system time moves); the waits let the window answer. Ticks never run inside
+// one another: the single-shot timer is started again only once a tick has ended, at once
+// when the next tick fell due during the waits (however many did), so that the open mouth
+// never stays twice as long. Nothing blocks but the bleat.
 void Form5::Minuterie1_Timer() {
     const QPointer<Form5> garde(this);
-    while (!fermee_) {
-        const std::int64_t maintenant = s.horloge.monotoneMs();
-        const std::int64_t echeance = phase_ == Phase::AttenteTick ? prochainTick_ : finPhase_;
-        if (maintenant < echeance) {
-            Minuterie1->start(
-                static_cast<int>(std::min<std::int64_t>(echeance - maintenant, INT_MAX)));
+    const auto fermee = [garde] {
+        return !garde || garde->fermee_;
+    };
+    while (prochainTick_ <= s.horloge.monotoneMs())
+        prochainTick_ += PERIODE_MS;
+    Image1(2)->hide();
+    Image1(1)->show();
+    if (e.Son_Actif) {
+        Jouer_Effet(e, s.son, Effet::Mouton); // the closed mouth stays through the bleat
+        if (fermee())
             return;
-        }
-        switch (phase_) {
-        case Phase::AttenteTick:
-            while (prochainTick_ <= maintenant)
-                prochainTick_ += PERIODE_MS;
-            Image1(2)->hide();
-            Image1(1)->show();
-            if (!e.Son_Actif) {
-                phase_ = Phase::Bouche_Fermee;
-                finPhase_ = maintenant + ATTENTE_MS;
-                break;
-            }
-            Jouer_Effet(e, s.son, Effet::Mouton); // the closed mouth stays through the bleat
-            if (!garde || fermee_)
-                return;
-            [[fallthrough]];
-        case Phase::Bouche_Fermee:
-            Image1(1)->hide();
-            Image1(2)->show();
-            phase_ = Phase::Bouche_Ouverte;
-            finPhase_ = s.horloge.monotoneMs() + ATTENTE_MS;
-            break;
-        case Phase::Bouche_Ouverte:
-            phase_ = Phase::AttenteTick;
-            break;
-        }
+    } else if (!Attendre(s.horloge, ATTENTE_MS, Saisie::Permise, fermee)) {
+        return;
     }
+    Image1(1)->hide();
+    Image1(2)->show();
+    if (!Attendre(s.horloge, ATTENTE_MS, Saisie::Permise, fermee))
+        return;
+    const std::int64_t reste = prochainTick_ - s.horloge.monotoneMs();
+    Minuterie1->start(static_cast<int>(std::clamp<std::int64_t>(reste, 0, PERIODE_MS)));
 }
 
 void Form5::Daccord_Click() {

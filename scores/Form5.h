@@ -40,14 +40,8 @@ private:
     void Minuterie1_Timer();
     void Daccord_Click();
 
-    // Where the sheep is in its tick: waiting for the next tick (mouth open), in the first
-    // wait (mouth closed), in the last wait (mouth open).
-    enum class Phase { AttenteTick, Bouche_Fermee, Bouche_Ouverte };
-
     EtatJeu& e;
     Services s;
-    Phase phase_ = Phase::AttenteTick;
-    std::int64_t prochainTick_ = 0; // monotonic ms
-    std::int64_t finPhase_ = 0;
+    std::int64_t prochainTick_ = 0; // monotonic ms: when the next tick falls due
     bool fermee_ = false;
 };

@@ -4,6 +4,7 @@
 #include "app/Demarrage.h"
 #include "app/ListesMots.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -80,7 +81,7 @@ private slots:
                  "1  /2  /3  /4  /5  /6  /7  /8  /9  /10  /11  /12  01020304050107131925Lucie 75");
         // Lists beside the program, folder writable: the table lives there too, no trial left.
         QVERIFY(e.Fichier_Scores == fichier("VERLO-SB.SCO") &&
-                QDir(dossier.path()).entryList(QDir::Files).size() == 4);
+                QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size() == 4);
     }
 
     // Catches a message that does not say which file, a chosen file that fails taken for
@@ -117,25 +118,86 @@ private slots:
         QVERIFY(QFileInfo(donnees()).isDir());
     }
 
-    // Catches a line kept that can never be the hidden word (blank, short, digits, a line
-    // end alone), a line end read as a letter or as an extra word, lower case or accents
-    // left as they are, UTF-8 read as the code page, the mark some editors put first taken
-    // into the first word, or more than 1400 words kept.
+    // A list file's bytes, and the playable words they give.
+    void motsJouables_data() {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QStringList>("mots");
+        QTest::newRow("trop longue, courte, vide, blanche, minuscules, chiffre, fin sans CR LF")
+            << QByteArray("TERRESTRE\r\nAMI\r\n\r\n     \r\npomme\nT3RRE\r\nFLEUR")
+            << QStringList{"TERRE", "POMME", "FLEUR"};
+        QTest::newRow("Windows-1252 accentué")
+            << QByteArray("\xC9\x43OLE\r\nGLA\xC7ON\r\nt\xE9t\xE9s\r\n")
+            << QStringList{"ECOLE", "GLACO", "TETES"};
+        QTest::newRow("UTF-8 et sa marque d'ordre")
+            << QByteArray("\xEF\xBB\xBF"
+                          "ÉCOLE\r\nglaçon\r\nœuvre\r\nÊtres\r\n")
+            << QStringList{"ECOLE", "GLACO", "ETRES"};
+        QTest::newRow("marque d'ordre devant du Windows-1252")
+            << QByteArray("\xEF\xBB\xBF\xC9\x43OLE\r\nGLA\xC7ON\r\n")
+            << QStringList{"ECOLE", "GLACO"};
+        QTest::newRow("CR seul en fin de ligne")
+            << QByteArray("TERRE\rPOMME\r\rFLEUR\r") << QStringList{"TERRE", "POMME", "FLEUR"};
+        QTest::newRow("CR LF, LF et CR mêlés") << QByteArray("TERRE\r\nPOMME\nFLEUR\rARBRE\n\r")
+                                               << QStringList{"TERRE", "POMME", "FLEUR", "ARBRE"};
+        QTest::newRow("cent mille lignes vides") << QByteArray(100000, '\n') << QStringList{};
+    }
+    // Catches a line kept that can never be the hidden word, a line end read as a letter or
+    // as an extra word or not seen at all (two words merged), lower case or accents left as
+    // they are, UTF-8 read as the code page or the reverse, or the mark some editors put first
+    // taken into the first word.
     void motsJouables() {
-        QCOMPARE(textes(lireListe("TERRESTRE\r\nAMI\r\n\r\n     \r\npomme\nT3RRE\r\nFLEUR")),
-                 (QStringList{"TERRE", "POMME", "FLEUR"}));
-        // Windows-1252: É, Ç, é; then UTF-8 (Œ is no letter A to Z).
-        QCOMPARE(textes(lireListe("\xC9\x43OLE\r\nGLA\xC7ON\r\nt\xE9t\xE9s\r\n")),
-                 (QStringList{"ECOLE", "GLACO", "TETES"}));
-        QCOMPARE(textes(lireListe("\xEF\xBB\xBF"
-                                  "ÉCOLE\r\nglaçon\r\nœuvre\r\nÊtres\r\n")),
-                 (QStringList{"ECOLE", "GLACO", "ETRES"}));
-        QCOMPARE(lireListe(QByteArray(100000, '\n')).size(), 0u);
-        QByteArray o("\r\n\r\n");      // skipped lines do not count against the 1400 words kept
+        QFETCH(QByteArray, octets);
+        QFETCH(QStringList, mots);
+        QCOMPARE(textes(lireListe(octets)), mots);
+    }
+
+    // Catches more than 1400 words kept, or skipped lines counted against them.
+    void motsPlafonnes() {
+        QByteArray o("\r\n\r\n");
         for (int i = 0; i < 1401; ++i) // ABAAA, ABAAB...
             o += "AB" + QByteArray(1, char('A' + i / 676)) + char('A' + i / 26 % 26) +
                  char('A' + i % 26) + "\n\r\n";
-        QVERIFY(lireListe(o).size() == 1400u && lireListe(o).back().texte() == "ABCBV");
+        const auto mots = lireListe(o);
+        QCOMPARE(mots.size(), 1400u);
+        QCOMPARE(mots.back().texte(), "ABCBV");
+    }
+
+    // Files beside the score table at start-up: name, age in seconds, whether it stays.
+    void nettoyage_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("reste");
+        const int deuxJours = 2 * 86400;
+        QTest::newRow("copie de secours d'un joueur") << "VERLO-SB.SCO.backup" << deuxJours << true;
+        QTest::newRow("copie nommée Copie1") << "VERLO-SB.SCO.Copie1" << deuxJours << true;
+        QTest::newRow("copie nommée 2024ok") << "VERLO-SB.SCO.2024ok" << deuxJours << true;
+        QTest::newRow("nom du jeu sans le point")
+            << "verlo-tmp-Ab12Cd-VERLO-SB.SCO" << deuxJours << true;
+        QTest::newRow("nom du jeu, partie unique trop courte")
+            << ".verlo-tmp-Ab1-VERLO-SB.SCO" << deuxJours << true;
+        QTest::newRow("temporaire du jeu abandonné")
+            << ".verlo-tmp-Ab12Cd-VERLO-SB.SCO" << deuxJours << false;
+        QTest::newRow("temporaire du jeu en cours d'écriture")
+            << ".verlo-tmp-Ab12Cd-VERLO-SB.SCO" << 10 << true;
+    }
+    // Catches start-up deleting a file the player named (a backup of the table, whatever its
+    // name or age), or keeping the game's own temporary files for ever, or deleting one that
+    // another running copy may be writing.
+    void nettoyage() {
+        QFETCH(QString, nom);
+        QFETCH(int, age);
+        QFETCH(bool, reste);
+        ecrire(dossier.filePath(nom), "\"Lucie\",\" 120\"\r\n");
+        QFile f(dossier.filePath(nom));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                              QFileDevice::FileModificationTime));
+        f.close();
+        EtatJeu e;
+        DialoguesFactices ui;
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
+        QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO")); // the folder cleaned is the table's
+        QCOMPARE(QFileInfo::exists(dossier.filePath(nom)), reste);
     }
 
     // Catches a loader that reports success for an empty, missing, unplayable or non-regular

@@ -3,17 +3,21 @@
 // environment: a full disk, a size limit, another copy of the game saving the same file,
 // huge files and links.
 
+#include "Blocage.h"
 #include "app/Points.h"
 #include "scores/Classement.h"
 #include "scores/EnregistrementPartie.h"
 #include "scores/FichierScores.h"
+#include "scores/Verrou.h"
 
-#include <QLockFile>
 #include <QtTest>
 #include <csignal>
 #include <tuple>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,6 +123,31 @@ struct Copie {
     }
 };
 
+// What `appel` returns when run by the user nobody, in a child process: what a player who
+// does not own the folder or the file meets.
+QString commeAutreUtilisateur(const std::function<QString()>& appel) {
+    int tube[2];
+    if (::pipe(tube) != 0)
+        return "<pipe>";
+    const pid_t enfant = ::fork();
+    if (enfant == 0) {
+        ::close(tube[0]);
+        QByteArray reponse = "<setuid>";
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0)
+            reponse = appel().toUtf8();
+        [[maybe_unused]] const auto n = ::write(tube[1], reponse.constData(), reponse.size());
+        ::_exit(0);
+    }
+    ::close(tube[1]);
+    QByteArray lu;
+    char morceau[512];
+    for (ssize_t n; (n = ::read(tube[0], morceau, sizeof morceau)) > 0;)
+        lu.append(morceau, n);
+    ::close(tube[0]);
+    ::waitpid(enfant, nullptr, 0);
+    return QString::fromUtf8(lu);
+}
+
 } // namespace
 
 class TestScores : public QObject {
@@ -165,6 +194,9 @@ private slots:
         QCOMPARE(relire(QByteArray("\"A\x81\x8D\",\" 5\"\r\n\0\0\r\n\"N\0L\",\" 3\"\r\n\0", 29)),
                  QString("2/A\uFFFD\uFFFD| 5/N") + QChar(0) + "L| 3");
         QCOMPARE(charger(chemin("absent.sco")) + relire(""), "00");
+        // A byte-order mark before the code page's bytes, and a lone CR as line end.
+        QCOMPARE(relire("\xEF\xBB\xBF\"H\xE9l\xE8ne\",\" 120\"\r\"Marc\",\" 75\"\r"),
+                 "2/Hélène| 120/Marc| 75");
     }
 
     // Catches a write error of the last flush ignored and a cut file renamed over the table
@@ -183,7 +215,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &avant);
         QVERIFY(!ok && erreur.endsWith(" : la taille des fichiers est limitée"));
         QCOMPARE(lire(chemin()), ecrit(etat("Ancien: 40")));
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), {"VERLO-SB.SCO"});
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), {"VERLO-SB.SCO"});
     }
 
     // Catches a save that writes the table read at start-up over what another copy saved
@@ -198,14 +230,15 @@ private slots:
             ecrit(etat(
                 "Premier: 60|A: 50|B: 50|D: 50|E: 50|C: 50|G: 50|H: 50|I: 50|J: 50|K: 50|L: 50")));
         {
-            QLockFile autre(chemin() + ".lock");
-            QVERIFY(autre.tryLock(0));
+            Verrou autre(chemin() + ".lock"); // another copy saving
+            QVERIFY(autre.prendre(0, nullptr));
             QString erreur;
-            QVERIFY(!seconde.valider("Second", &erreur) &&
-                    erreur.endsWith(" : une autre copie du jeu l'enregistre en ce moment"));
+            QVERIFY(!seconde.valider("Second", &erreur));
+            QVERIFY2(erreur.endsWith(" : une autre copie du jeu l'enregistre en ce moment"),
+                     qPrintable(erreur));
             QCOMPARE(lire(chemin()).left(15), "\"Premier\",\" 60\"");
         }
-        QVERIFY(ecrire(chemin() + ".lock", "2147483646\n")); // no such process
+        QVERIFY(!QFile::exists(chemin() + ".lock")); // given back
         QVERIFY(seconde.valider("Second"));
         const QList<QByteArray> lignes = lire(chemin()).split('\n');
         QCOMPARE(QByteArray::number(lignes.size()) + lignes[0] + lignes[1], // twelve records
@@ -231,6 +264,122 @@ private slots:
         }
         QVERIFY(lire(chemin("cible")) == ecrit(etat("Cible: 7")) &&
                 !QFile::exists(chemin("absente")));
+    }
+
+    // What may stand at the lock's name when "Valider" saves: how the lock is prepared, then
+    // the end of the message given, empty when the save goes on.
+    void verrouHostile_data() {
+        QTest::addColumn<QString>("preparation");
+        QTest::addColumn<QString>("message");
+        const QString hote = QSysInfo::machineHostName();
+        QTest::newRow("tube nommé") << "tube"
+                                    << "VERLO-SB.SCO.lock » est un tube nommé, pas un fichier";
+        QTest::newRow("lien vers /dev/zero")
+            << "zero"
+            << "VERLO-SB.SCO.lock » est un lien symbolique, pas un fichier";
+        QTest::newRow("dossier") << "dossier"
+                                 << "VERLO-SB.SCO.lock » est un dossier, pas un fichier";
+        QTest::newRow("verrou d'un jour, d'une autre machine") << "4242\nverlo\nailleurs\n@-86400"
+                                                               << "";
+        QTest::newRow("verrou d'une copie disparue de cette machine")
+            << "2147483646\nverlo\n" + hote + "\n@0"
+            << "";
+        QTest::newRow("verrou d'une copie en vie")
+            << QString::number(QCoreApplication::applicationPid()) + "\nverlo\n" + hote + "\n@0"
+            << "une autre copie du jeu l'enregistre en ce moment";
+        QTest::newRow("verrou vide d'un instant")
+            << "@0"
+            << "une autre copie du jeu l'enregistre en ce moment";
+        QTest::newRow("verrou vide d'un jour") << "@-86400"
+                                               << "";
+        QTest::newRow("fichier d'une autre application, d'un jour")
+            << "mes notes\n@-86400"
+            << "VERLO-SB.SCO.lock » n'est pas un verrou du jeu, et le jeu ne retire pas un "
+               "fichier qu'il n'a pas fait";
+    }
+    // Catches a lock read through a FIFO (the save hangs) or a link to a device (it reads
+    // for ever), anything but a regular file taken for a lock, a stale lock left blocking
+    // every save, a live one ignored, or a file the game did not make removed.
+    void verrouHostile() {
+        QFETCH(QString, preparation);
+        QFETCH(QString, message);
+        const QString verrou = chemin() + ".lock";
+        if (preparation == "tube")
+            QCOMPARE(::mkfifo(QFile::encodeName(verrou).constData(), 0600), 0);
+        else if (preparation == "zero")
+            QVERIFY(QFile::link("/dev/zero", verrou));
+        else if (preparation == "dossier")
+            QVERIFY(QDir().mkdir(verrou));
+        else {
+            const qsizetype arobase = preparation.lastIndexOf(u'@');
+            QVERIFY(ecrire(verrou, preparation.left(arobase).toUtf8()));
+            QFile f(verrou);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(
+                QDateTime::currentDateTime().addSecs(preparation.mid(arobase + 1).toInt()),
+                QFileDevice::FileModificationTime));
+        }
+        Copie copie(55, 0);
+        QString erreur;
+        bool enregistre = false;
+        QVERIFY(
+            finitSansBlocage([&] { enregistre = copie.valider("Nom", &erreur); }, 3000, {verrou}));
+        QCOMPARE(enregistre, message.isEmpty());
+        QVERIFY2(message.isEmpty() ? erreur.isEmpty() : erreur.endsWith(message),
+                 qPrintable(erreur));
+        QCOMPARE(lire(chemin()), enregistre ? ecrit(etat("Nom: 55")) : "<absent>");
+        // A stale lock goes; nothing else is removed.
+        QCOMPARE(QFileInfo::exists(verrou) || QFileInfo(verrou).isSymLink(), !enregistre);
+    }
+
+    // As another user, what the folder's owner refuses: the message names the real cause.
+    void droitsRefuses_data() {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("verrou périmé, dossier partagé où seul son auteur le retire")
+            << "verrou"
+            << "VERLO-SB.SCO.lock », laissé par une copie du jeu arrêtée, ne peut pas être "
+               "retiré (l'accès au dossier est refusé)";
+        QTest::newRow("tableau en lecture seule dans un dossier ouvert")
+            << "tableau"
+            << "VERLO-SB.SCO » : le fichier est protégé en écriture";
+    }
+    // Catches a lock that cannot be removed reported as another copy saving (every save then
+    // waits and fails for ever), or a read-only table reported as a folder refusing access.
+    void droitsRefuses() {
+        QFETCH(QString, cas);
+        QFETCH(QString, message);
+        if (::geteuid() != 0)
+            QSKIP("acting as another user needs root");
+        const QString partage = dossier.filePath("partage");
+        QVERIFY(QDir().mkpath(partage));
+        QVERIFY(::chmod(QFile::encodeName(dossier.path()).constData(), 0755) == 0);
+        // Sticky, as /tmp: anyone may add a file, only its owner remove it.
+        QVERIFY(::chmod(QFile::encodeName(partage).constData(), cas == "verrou" ? 01777 : 0777) ==
+                0);
+        const QString table = partage + "/VERLO-SB.SCO";
+        if (cas == "verrou") {
+            QVERIFY(ecrire(table + ".lock", "4242\nverlo\nailleurs\n"));
+            QFile f(table + ".lock");
+            QVERIFY(f.open(QIODevice::ReadWrite) &&
+                    f.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                  QFileDevice::FileModificationTime));
+        } else {
+            QVERIFY(ecrire(table, ecrit(etat("Ancien: 40"))));
+            QVERIFY(::chmod(QFile::encodeName(table).constData(), 0444) == 0);
+        }
+        const QString erreur = commeAutreUtilisateur([&] {
+            EtatJeu e;
+            Charger_Scores(e, table);
+            e.Nb_Joueurs = 1;
+            e.Score_J(1) = 55;
+            Classer_Partie(e);
+            QString nom1 = "Nom", nom2, raison;
+            Enregistrer_Partie(e, nom1, nom2, table, &raison, 0);
+            return raison;
+        });
+        QVERIFY2(erreur.endsWith(message), qPrintable(erreur));
+        QCOMPARE(lire(table), cas == "verrou" ? QByteArray("<absent>") : ecrit(etat("Ancien: 40")));
     }
 
     // Catches a sort that is not decreasing, reads hand-edited points otherwise than the game
