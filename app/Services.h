@@ -26,6 +26,11 @@ public:
     virtual double heureDuJour() const = 0;
     /** Milliseconds on a clock that never jumps: what every duration is measured on. */
     virtual std::int64_t monotoneMs() const = 0;
+    /**
+     * The real milliseconds to sleep for `reste` ms to pass on this clock: `reste` for the
+     * system's. A clock of the tests lets them pass at once and answers 0.
+     */
+    virtual std::int64_t sommeil(std::int64_t reste) { return reste; }
 };
 
 class IHasard {

@@ -65,8 +65,8 @@ int main(int argc, char* argv[]) {
     appliquerApparence(app);
 
     EtatJeu etat;
-    SonPlateforme son(QCoreApplication::applicationDirPath());
     HorlogeSysteme horloge;
+    SonPlateforme son(QCoreApplication::applicationDirPath(), horloge);
     HasardSysteme hasard;
     const Services services{son, horloge, hasard};
 

@@ -6,7 +6,6 @@
 #include "app/Sons.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
-#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Panel3D.h"
 
 #include <QCoreApplication>
@@ -188,11 +187,8 @@ void Form6::Contrôler() {
         return;
     const QPointer<Form6> garde(this);
     occupee_ = true;
-    // Input is dropped, not kept for later: a key pressed during the flash must not
-    // press "Fermer" once it has the focus.
-    const FiltreRepetition::Pause sansSaisie;
     Jouer_Effet(e, s.son, Effet::Applaudissements);
-    if (!garde)
+    if (!garde || Fermeture_Signalee())
         return;
     Gagne->show();
     Gagne->repaint();
@@ -223,9 +219,11 @@ void Form6::Contrôler() {
         Fermer_Click();
 }
 
+// Input is dropped, not kept for later: a key pressed during the flash must not press
+// "Fermer" once it has the focus.
 bool Form6::Pause() {
     const QPointer<Form6> garde(this);
-    return Attendre(s.horloge, PAUSE_ECLAIR_MS, [garde] { return !garde; });
+    return Attendre(s.horloge, PAUSE_ECLAIR_MS, Saisie::Ignoree, [garde] { return !garde; });
 }
 
 void Form6::Fermer_Click() {

@@ -1,16 +1,16 @@
 #include "SonPlateforme.h"
 
+#include "app/Attente.h"
 #include "app/Donnees.h"
-#include "app/controles/FiltreRepetition.h"
+#include "app/FichierRegulier.h"
 
 #include "Wav.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -19,9 +19,9 @@ const QStringList EFFETS{QStringLiteral("applaudi.wav"), QStringLiteral("fanfare
 
 } // namespace
 
-SonPlateforme::SonPlateforme(QString dossierProgramme, Chargeur chargeur, Attente attente)
-    : dossierProgramme_(std::move(dossierProgramme)), chargeur_(std::move(chargeur)),
-      attente_(std::move(attente)) {}
+SonPlateforme::SonPlateforme(QString dossierProgramme, IHorloge& horloge, Chargeur chargeur)
+    : dossierProgramme_(std::move(dossierProgramme)), horloge_(horloge),
+      chargeur_(std::move(chargeur)) {}
 
 SonPlateforme::~SonPlateforme() = default;
 
@@ -59,31 +59,23 @@ void SonPlateforme::jouer(const QString& fichier, ModeSon mode) {
         return;
     m->jouer(chemin);
     // Qt's "finished" never comes without a device and comes late with some servers:
-    // the wait is the file's own length.
+    // the wait is the file's own length. A key held meanwhile must not type on into the
+    // next word: input is dropped, not replayed.
     if (mode == ModeSon::Attente && m->sortiePresente())
-        attente_(*duree + MARGE_MS);
+        Attendre(horloge_, std::min(*duree + MARGE_MS, ATTENTE_MAX_MS), Saisie::Ignoree);
 }
 
 std::unique_ptr<IMoteurSon> SonPlateforme::chargerModule(const QString& dossierProgramme) {
     const QDir programme(dossierProgramme);
     for (const QString& dossier :
          {programme.path(), programme.filePath(QString::fromUtf8(VERLO_DOSSIER_MODULE))}) {
-        QLibrary module(QDir(dossier).filePath(QStringLiteral("verlo_son")));
+        const QString fichier = QDir(dossier).filePath(QStringLiteral("libverlo_son.so"));
+        if (!Est_Fichier_Regulier(fichier))
+            continue;
+        QLibrary module(fichier);
         // Never unloaded: the engine's code must outlive it.
         if (const auto creer = reinterpret_cast<CreerMoteurSon>(module.resolve(SYMBOLE_MOTEUR_SON)))
             return std::unique_ptr<IMoteurSon>(creer());
     }
     return nullptr;
-}
-
-void SonPlateforme::attendreSansSaisie(int ms) {
-    // A key held during a sound must not type on into the next word: what comes meanwhile
-    // is dropped, not replayed.
-    const FiltreRepetition::Pause sansSaisie;
-    QEventLoop boucle;
-    QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
-    // A blocking sleep would also stall the audio output: the loop runs, input waits.
-    boucle.exec(QEventLoop::ExcludeUserInputEvents);
-    // What was typed meanwhile is delivered now, and dropped.
-    QCoreApplication::processEvents();
 }

@@ -4,6 +4,7 @@
 #include "app/Services.h"
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -16,14 +17,17 @@ class SonPlateforme final : public ISon {
 public:
     /** Finds and loads the module from the program's folder; nothing if it is missing. */
     using Chargeur = std::function<std::unique_ptr<IMoteurSon>(const QString& dossierProgramme)>;
-    /** Lets the window repaint for a number of milliseconds, user input held off. */
-    using Attente = std::function<void(int ms)>;
 
     /** A synchronous play waits this long beyond the file's own duration. */
-    static constexpr int MARGE_MS = 100;
+    static constexpr std::int64_t MARGE_MS = 100;
+    /**
+     * And never longer than this, whatever the file says: the game takes no input meanwhile.
+     * The game's sounds last 1 to 2.8 s; a longer one plays on after the wait.
+     */
+    static constexpr std::int64_t ATTENTE_MAX_MS = 5000;
 
-    explicit SonPlateforme(QString dossierProgramme, Chargeur chargeur = chargerModule,
-                           Attente attente = attendreSansSaisie);
+    /** `horloge`: what a synchronous play's wait is measured on. */
+    SonPlateforme(QString dossierProgramme, IHorloge& horloge, Chargeur chargeur = chargerModule);
     ~SonPlateforme() override;
 
     void jouer(const QString& fichier, ModeSon mode) override;
@@ -33,16 +37,18 @@ public:
     /** The file played under a bare name: the current folder first, then the data folder. */
     QString trouver(const QString& fichier) const;
 
+    /**
+     * The module beside the program, else in its module folder; only a regular file is
+     * loaded (loading a FIFO would hold the game for ever).
+     */
     static std::unique_ptr<IMoteurSon> chargerModule(const QString& dossierProgramme);
-    /** Waits in a local event loop; keys pressed meanwhile are dropped, not replayed. */
-    static void attendreSansSaisie(int ms);
 
 private:
     IMoteurSon* moteur();
 
     QString dossierProgramme_;
+    IHorloge& horloge_;
     Chargeur chargeur_;
-    Attente attente_;
     bool chargementTente_ = false;
     std::unique_ptr<IMoteurSon> moteur_;
 };

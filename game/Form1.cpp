@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "Niveaux.h"
+#include "app/Attente.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/BoutonBascule.h"
 #include "app/controles/Cadre3D.h"
@@ -39,6 +40,7 @@ Panel3D* panneau(QWidget* parent, const QString& nom, const QRect& g, const QStr
 
 Form1::Form1(EtatJeu& etat, const Services& services, QWidget* parent)
     : QWidget(parent), e(etat), s(services) {
+    Signaler_Fermeture(false);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("   V E R L O  Version 32 bits  1.4  -  l'équipe VERLO"));
     setFixedSize(632, 403);

@@ -12,7 +12,6 @@ class Bouton;
 class Cadre3D;
 class Image;
 class Panel3D;
-class QEventLoop;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -68,9 +67,6 @@ public:
      * placée". */
     QString Annonce_Cellule(int ligne, int colonne) const;
 
-    /** Pause between two letters of the spelled solution (tests set 0). */
-    void setPauseLettresMs(int ms) { pauseLettresMs_ = ms; }
-
 protected:
     bool eventFilter(QObject* objet, QEvent* ev) override;
     void closeEvent(QCloseEvent* ev) override;
@@ -116,13 +112,12 @@ private:
 
     // Evaluation, scoring, end of a word (Form1_Verification.cpp)
     void Verifier_Mot();
-    void Montrer_Solution();
+    bool Montrer_Solution();
     void Compter_Points();
     void Montrer_Scores();
     void Ouvrir_Tirage();
     void Fin_De_Mot();
     void Fin_Partie();
-    void Pause(int ms);
 
     // Accessible names (Form1_Accessibilite.cpp)
     void Nommer_Controles();
@@ -141,7 +136,4 @@ private:
 
     EtatJeu& e;
     Services s;
-    int pauseLettresMs_ = 150;
-    bool fermeture_ = false; // the window is closing: the game goes no further
-    QEventLoop* pauseEnCours_ = nullptr;
 };

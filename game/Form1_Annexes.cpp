@@ -2,6 +2,8 @@
 
 #include "Form1.h"
 
+#include "app/Attente.h"
+
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
 #include "extras/Form2.h"
@@ -44,5 +46,6 @@ void Form1::Aide_Click() {
 
 void Form1::Quitter_Click() {
     // Every window goes with the event loops; nothing is saved, nothing is asked.
+    Signaler_Fermeture(true);
     QCoreApplication::exit(0);
 }

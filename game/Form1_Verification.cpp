@@ -3,9 +3,9 @@
 
 #include "Form1.h"
 
+#include "app/Attente.h"
 #include "app/Marquage.h"
 #include "app/controles/Bouton.h"
-#include "app/controles/FiltreRepetition.h"
 #include "app/controles/Panel3D.h"
 
 #include "app/Points.h"
@@ -13,30 +13,17 @@
 #include "app/controles/Apparence.h"
 #include "bonus/Form6.h"
 
-#include <QEventLoop>
 #include <QTimer>
 #include <cmath>
 
-// Lets the window repaint while nothing else happens and no core is kept busy. What the
-// player types or clicks meanwhile is dropped, not replayed after it (a held Enter would
-// start the next word); closing the window ends the pause.
-void Form1::Pause(int ms) {
-    if (fermeture_)
-        return;
-    const FiltreRepetition::Pause sansSaisie;
-    QEventLoop boucle;
-    pauseEnCours_ = &boucle;
-    QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
-    boucle.exec();
-    pauseEnCours_ = nullptr;
-}
+namespace {
+constexpr int PAUSE_LETTRE_MS = 150; // between two letters of the spelled solution
+} // namespace
 
-// Closing the window ends the program where it stands: a word being spelled opens no
-// other window after it.
+// Closing the window ends the program where it stands: every wait ends at once, and a
+// word being spelled opens no other window after it.
 void Form1::closeEvent(QCloseEvent* ev) {
-    fermeture_ = true;
-    if (pauseEnCours_)
-        pauseEnCours_->quit();
+    Signaler_Fermeture(true);
     QWidget::closeEvent(ev);
 }
 
@@ -58,10 +45,11 @@ void Form1::Verifier_Mot() {
 
     if (e.Mot_Propose == e.Mot_Cherche) {
         Compter_Points();
-        Montrer_Solution();
-        if (fermeture_)
+        if (!Montrer_Solution())
             return;
         Jouer_Effet(e, s.son, Effet::Applaudissements);
+        if (Fermeture_Signalee())
+            return;
         if (e.Tirage_Actif)
             Ouvrir_Tirage();
         Fin_De_Mot();
@@ -69,22 +57,25 @@ void Form1::Verifier_Mot() {
         ++e.Ligne;
         Mot((e.Ligne - 1) * 5 + 1)->setBackColor(couleurs::cyan);
     } else {
-        Montrer_Solution();
-        if (!fermeture_)
+        if (Montrer_Solution())
             Fin_De_Mot();
     }
 }
 
-void Form1::Montrer_Solution() {
+// False when the main window closed meanwhile: the game goes no further.
+bool Form1::Montrer_Solution() {
     e.Mot_Fini = true;
     Cadre_Temps->hide();
-    for (int i = 1; i <= 5 && !fermeture_; ++i) {
+    for (int i = 1; i <= 5; ++i) {
         Réponse(i)->show();
         Réponse(i)->setText(e.Mot_Cherche.texte().mid(i - 1, 1));
         s.son.bip();
         Réponse(i)->repaint();
-        Pause(pauseLettresMs_);
+        // A held Enter typed on meanwhile would start the next word: input is dropped.
+        if (!Attendre(s.horloge, PAUSE_LETTRE_MS, Saisie::Ignoree))
+            return false;
     }
+    return true;
 }
 
 void Form1::Compter_Points() {

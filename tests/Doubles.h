@@ -30,10 +30,21 @@ public:
     std::function<void()> pendantJouer; // while a sound plays
 };
 
+// The game's waits pass at once: each is noted, and `pendantAttente` sees it before its time
+// passes (what the window shows during it).
 class HorlogeReglable final : public IHorloge {
 public:
     double heureDuJour() const override { return heure; }
     std::int64_t monotoneMs() const override { return ms; }
+    std::int64_t sommeil(std::int64_t reste) override {
+        if (figee) // time passes only when the test says: the wait sleeps for real
+            return std::min<std::int64_t>(reste, 5);
+        attentes.push_back(reste);
+        if (pendantAttente)
+            pendantAttente(reste);
+        avancer(reste);
+        return 0;
+    }
     void avancer(std::int64_t deltaMs) {
         ms += deltaMs;
         heure += deltaMs / 1000.0;
@@ -41,6 +52,9 @@ public:
 
     double heure = 36000.0;
     std::int64_t ms = 1'000'000;
+    QList<qint64> attentes;
+    std::function<void(std::int64_t)> pendantAttente;
+    bool figee = false;
 };
 
 // Gives the scripted values in turn, then 0; records each reseed.

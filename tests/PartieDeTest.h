@@ -34,7 +34,6 @@ struct PartieDeTest {
         }
         e.Fichier_Scores = QStringLiteral("/nonexistent/S.SCO");
         f = std::make_unique<Form1>(e, d.services());
-        f->setPauseLettresMs(0);
         f->show();
         f->activateWindow();
         if (!QTest::qWaitForWindowActive(f.get()))

@@ -73,7 +73,6 @@ private slots:
         QCOMPARE(b->text() + QString::number(b->cursorPosition()) + p.ligne(1), "xbcde5XBCDE");
         QTest::keyClick(b, Qt::Key_Backspace);
         QCOMPARE(p.ligne(1) + p.e.Mot_Propose.texte(), QStringLiteral("XBCD XBCD "));
-        p.f->setPauseLettresMs(20);
         QTimer::singleShot(0, p.f.get(), [&p] { // keys and clicks during the spelled solution
             QTest::keyClick(p.f->Nouveau, Qt::Key_Return);
             p.cliquer(p.f->Nouv_Partie);

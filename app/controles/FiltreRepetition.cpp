@@ -1,5 +1,7 @@
 #include "FiltreRepetition.h"
 
+#include "app/Attente.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimerEvent>
@@ -10,22 +12,6 @@ namespace {
 // The press of a pair follows its release within a millisecond; repeats come every 30 ms
 // or more. A real release reaches the widget this much later.
 constexpr int RETENUE_MS = 20;
-
-bool saisie(QEvent::Type type) {
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 
@@ -40,18 +26,6 @@ void FiltreRepetition::appliquer(QWidget* w) {
     w->installEventFilter(&instance());
 }
 
-FiltreRepetition::Pause::Pause() {
-    FiltreRepetition& f = instance();
-    if (f.pauses_++ == 0)
-        QCoreApplication::instance()->installEventFilter(&f);
-}
-
-FiltreRepetition::Pause::~Pause() {
-    FiltreRepetition& f = instance();
-    if (--f.pauses_ == 0)
-        QCoreApplication::instance()->removeEventFilter(&f);
-}
-
 void FiltreRepetition::rendreRelache() {
     minuteur_.stop();
     const std::unique_ptr<QKeyEvent> relache = std::move(relache_);
@@ -63,17 +37,13 @@ void FiltreRepetition::rendreRelache() {
 }
 
 void FiltreRepetition::timerEvent(QTimerEvent* ev) {
-    // Nothing of the player's reaches the game while it pauses: the release waits.
-    if (ev->timerId() == minuteur_.timerId() && pauses_ == 0)
+    // Nothing of the player's reaches the game while it waits: the release waits too.
+    if (ev->timerId() == minuteur_.timerId() && !Saisie_Suspendue())
         rendreRelache();
 }
 
 bool FiltreRepetition::eventFilter(QObject* objet, QEvent* ev) {
-    if (ev == renvoye_ || !saisie(ev->type()))
-        return false;
-    if (pauses_ > 0)
-        return true;
-    if (ev->type() != QEvent::KeyPress && ev->type() != QEvent::KeyRelease)
+    if (ev == renvoye_ || (ev->type() != QEvent::KeyPress && ev->type() != QEvent::KeyRelease))
         return false;
     return filtrerTouche(objet, static_cast<const QKeyEvent*>(ev));
 }

@@ -24,19 +24,6 @@ public:
     /** Filters w's key events; apply it after w's other filters so that it runs first. */
     static void appliquer(QWidget* w);
 
-    /**
-     * While one lives, the game takes no input, in any window: keys, mouse buttons and the
-     * wheel are dropped as they come instead of waiting to be replayed after it. Everything
-     * else goes on, the closing of a window included. For the event loops of pauses.
-     */
-    class Pause {
-    public:
-        Pause();
-        ~Pause();
-        Pause(const Pause&) = delete;
-        Pause& operator=(const Pause&) = delete;
-    };
-
 protected:
     bool eventFilter(QObject* objet, QEvent* ev) override;
     void timerEvent(QTimerEvent* ev) override;
@@ -53,5 +40,4 @@ private:
     quint64 dernierInstant_ = 0;
     const QEvent* renvoye_ = nullptr; // an event this filter sends itself
     QBasicTimer minuteur_;
-    int pauses_ = 0;
 };
