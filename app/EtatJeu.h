@@ -19,7 +19,6 @@ struct EtatJeu {
     Tableau<std::int16_t, 0, 3> Nb_Mots;
     Tableau2<Texte5, 0, 3, 0, MOTS_PAR_LISTE> Liste_Mots;
     QString Texte_Rangs;
-    QString Fichier_Scores; // decided once at start-up: read there, written there
 
     // Game and turn
     std::int16_t Nb_Joueurs = 0;
@@ -62,7 +61,4 @@ struct EtatJeu {
 
     // Sound
     bool Son_Actif = false;
-
-    /** Back to the state before start-up: every number 0, text empty, flag false. */
-    void remettreAZero() { *this = EtatJeu{}; }
 };

@@ -15,11 +15,11 @@ std::array<Marque, 5> Marquer(const Texte5& Mot_Cherche, const Texte5& Mot_Propo
     // Right places first: a letter in its place must not be taken by a yellow.
     for (int i = 0; i < 5; ++i) {
         if (propose[i] == cherche[i]) {
-            marques[i] = Marque::Vert;
+            marques[i] = Marque::BienPlacee;
             cherche[i] = QChar(MARQUE_CHERCHE);
             propose[i] = QChar(MARQUE_PROPOSE);
         } else {
-            marques[i] = Marque::Gris;
+            marques[i] = Marque::Absente;
         }
     }
 
@@ -28,7 +28,7 @@ std::array<Marque, 5> Marquer(const Texte5& Mot_Cherche, const Texte5& Mot_Propo
     for (int i = 0; i < 5; ++i) {
         for (int j = 0; j < 5; ++j) {
             if (cherche[j] == propose[i]) {
-                marques[i] = Marque::Jaune;
+                marques[i] = Marque::MalPlacee;
                 cherche[j] = QChar(MARQUE_CHERCHE);
                 propose[i] = QChar(MARQUE_PROPOSE);
             }

@@ -117,9 +117,9 @@ void Form3::creerExemple() {
         const auto marques = Marquer(cherche, propose);
         for (int c = 0; c < 5; ++c) {
             const int k = 5 * r + c;
-            QColor fond = marques[c] == Marque::Vert    ? couleurs::vert
-                          : marques[c] == Marque::Jaune ? couleurs::jaune
-                                                        : couleurs::faceBouton;
+            // A letter the word does not hold stays on the panel's face.
+            QColor fond =
+                marques[c] == Marque::Absente ? couleurs::faceBouton : couleurMarque(marques[c]);
             // The found word is shown as the solution row shows it.
             if (trouve)
                 fond = couleurs::vertFonce;

@@ -38,8 +38,8 @@ Panel3D* panneau(QWidget* parent, const QString& nom, const QRect& g, const QStr
 
 } // namespace
 
-Form1::Form1(EtatJeu& etat, const Services& services, QWidget* parent)
-    : QWidget(parent), e(etat), s(services) {
+Form1::Form1(EtatJeu& etat, const Services& services, Emplacements emplacements, QWidget* parent)
+    : QWidget(parent), e(etat), s(services), emplacements_(std::move(emplacements)) {
     Signaler_Fermeture(false);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("   V E R L O  Version 32 bits  1.4  -  l'équipe VERLO"));

@@ -2,7 +2,9 @@
 // The main game window: the letter board, the points scale, the players'
 // panels, the options and the command buttons.
 
+#include "app/Emplacements.h"
 #include "app/EtatJeu.h"
+#include "app/Marquage.h"
 #include "app/Services.h"
 #include "app/Tableau.h"
 
@@ -25,7 +27,8 @@ inline const QString TITRE_FORM1 =
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(EtatJeu& etat, const Services& services, QWidget* parent = nullptr);
+    Form1(EtatJeu& etat, const Services& services, Emplacements emplacements,
+          QWidget* parent = nullptr);
 
     // Controls, under the names the rest of the game uses to reach them.
     QTimer* Minuterie1 = nullptr;
@@ -63,6 +66,9 @@ public:
     Bouton* Aide = nullptr;
     Bouton* Quitter = nullptr;
 
+    /** What each board cell tells of its letter; its colour shows it. */
+    Tableau<Marque, 1, 25> Marques_Plateau;
+
     /** What a screen reader says of board cell (ligne, colonne): "ligne 2, colonne 3 : R, mal
      * placée". */
     QString Annonce_Cellule(int ligne, int colonne) const;
@@ -97,6 +103,7 @@ private:
     void Init_Partie();
     void Nouveau_Click();
     void Effacer_Plateau();
+    void Marquer_Case(int k, Marque m);
 
     // Answer time limit (Form1_Temps.cpp)
     void BH_Temps_Change();
@@ -136,4 +143,5 @@ private:
 
     EtatJeu& e;
     Services s;
+    const Emplacements emplacements_;
 };

@@ -16,26 +16,30 @@
 
 namespace {
 
-// The mark a colour shows; the colours are the only record of the marks.
-QString etatCellule(const QColor& fond, bool ligneMarquee) {
-    if (fond == couleurs::vert)
+// What a mark says; an empty cell of a marked line is only empty.
+QString etatCellule(Marque m, bool lettre) {
+    switch (m) {
+    case Marque::BienPlacee:
         return QStringLiteral("bien placée");
-    if (fond == couleurs::jaune)
+    case Marque::MalPlacee:
         return QStringLiteral("mal placée");
-    if (fond == couleurs::cyan)
+    case Marque::Debut:
         return QStringLiteral("début de la ligne à jouer");
-    return ligneMarquee ? QStringLiteral("absente") : QString();
+    case Marque::Absente:
+        return lettre ? QStringLiteral("absente") : QString();
+    case Marque::Aucune:
+        break;
+    }
+    return QString();
 }
 
 } // namespace
 
 QString Form1::Annonce_Cellule(int ligne, int colonne) const {
-    const Panel3D* cellule = Mot((ligne - 1) * 5 + colonne);
-    const QString lettre = cellule->text().trimmed();
-    // Lines above the current one have been marked, and the current one once its word is over.
-    const bool marquee = ligne < e.Ligne || (ligne == e.Ligne && e.Mot_Fini);
+    const int k = (ligne - 1) * 5 + colonne;
+    const QString lettre = Mot(k)->text().trimmed();
     QStringList parties{lettre.isEmpty() ? QStringLiteral("vide") : lettre};
-    const QString etat = etatCellule(cellule->backColor(), marquee && !lettre.isEmpty());
+    const QString etat = etatCellule(Marques_Plateau(k), !lettre.isEmpty());
     if (!etat.isEmpty())
         parties << etat;
     return QStringLiteral("ligne %1, colonne %2 : %3")

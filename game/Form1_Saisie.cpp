@@ -36,7 +36,7 @@ void Form1::Mot_J_KeyPress_Entree() {
     if (e.Mot_Fini || e.Ligne < 1)
         return; // after a word, the key's release sends the focus to "MOT suivant"
     if (e.Ligne > 1)
-        Mot((e.Ligne - 1) * 5 + 1)->setBackColor(couleurs::gris);
+        Marquer_Case((e.Ligne - 1) * 5 + 1, Marque::Aucune);
     Verifier_Mot();
     if (!e.Mot_Fini) {
         Mot_J(e.Joueur)->clear();

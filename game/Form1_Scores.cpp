@@ -24,7 +24,7 @@ void Form1::Reprendre_Apres_Scores() {
 void Form1::Scores_Click() {
     Minuterie1->stop();
     {
-        Form4 tableau(e, s, this);
+        Form4 tableau(e, emplacements_.scores, this);
         tableau.exec();
     }
     Reprendre_Apres_Scores();
@@ -35,7 +35,7 @@ void Form1::Fin_Partie() {
     if (e.Qualifie(1) || e.Qualifie(2)) {
         Jouer_Effet(e, s.son, Effet::Fanfare);
         {
-            Form4 tableau(e, s, this);
+            Form4 tableau(e, emplacements_.scores, this);
             tableau.exec();
         }
         Reprendre_Apres_Scores();

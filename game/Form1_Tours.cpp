@@ -22,10 +22,16 @@ void Form1::Choisir_Mot() {
     Mot(1)->setText(e.Mot_Cherche.texte().left(1));
 }
 
+// The mark is written first: the colour and the screen reader follow it.
+void Form1::Marquer_Case(int k, Marque m) {
+    Marques_Plateau(k) = m;
+    Mot(k)->setBackColor(couleurMarque(m));
+}
+
 void Form1::Effacer_Plateau() {
     for (int k = 1; k <= 25; ++k) {
         Mot(k)->setText(QString());
-        Mot(k)->setBackColor(couleurs::gris);
+        Marquer_Case(k, Marque::Aucune);
     }
     for (int c = 1; c <= 5; ++c)
         Réponse(c)->hide();
@@ -54,7 +60,7 @@ void Form1::Init_Partie() {
     Choisir_Mot();
     e.Ligne = 1;
     Demarrer_Chrono();
-    Mot(1)->setBackColor(couleurs::vert);
+    Marquer_Case(1, Marque::BienPlacee); // the given first letter
     Num_Mot(1)->setText(QStringLiteral("1"));
     Mot_J(1)->setFocus();
     Mot_J(1)->setText(e.Mot_Cherche.texte().left(1));
@@ -93,7 +99,7 @@ void Form1::Nouveau_Click() {
         e.Ligne = 1;
         e.Mot_Fini = false;
         Demarrer_Chrono();
-        Mot(1)->setBackColor(couleurs::vert);
+        Marquer_Case(1, Marque::BienPlacee);
         Num_Mot(e.Joueur)->setText(QString::number(e.Mots_Joues(e.Joueur)));
         Mot_J(e.Joueur)->setFocus();
         Mot_J(e.Joueur)->setText(e.Mot_Cherche.texte().left(1));

@@ -33,13 +33,13 @@ void Form1::Verifier_Mot() {
     const int debut = (e.Ligne - 1) * 5;
     // Right places first, then wrong places: the cells change in the order marked.
     for (int i = 1; i <= 5; ++i) {
-        Panel3D* cellule = Mot(debut + i);
-        cellule->setBackColor(marques[i - 1] == Marque::Vert ? couleurs::vert : couleurs::gris);
-        cellule->repaint();
+        const bool place = marques[i - 1] == Marque::BienPlacee;
+        Marquer_Case(debut + i, place ? Marque::BienPlacee : Marque::Absente);
+        Mot(debut + i)->repaint();
     }
     for (int i = 1; i <= 5; ++i)
-        if (marques[i - 1] == Marque::Jaune) {
-            Mot(debut + i)->setBackColor(couleurs::jaune);
+        if (marques[i - 1] == Marque::MalPlacee) {
+            Marquer_Case(debut + i, Marque::MalPlacee);
             Mot(debut + i)->repaint();
         }
 
@@ -55,7 +55,7 @@ void Form1::Verifier_Mot() {
         Fin_De_Mot();
     } else if (e.Ligne != 5) {
         ++e.Ligne;
-        Mot((e.Ligne - 1) * 5 + 1)->setBackColor(couleurs::cyan);
+        Marquer_Case((e.Ligne - 1) * 5 + 1, Marque::Debut);
     } else {
         if (Montrer_Solution())
             Fin_De_Mot();

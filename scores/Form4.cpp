@@ -98,8 +98,8 @@ Panel3D* colonne(QWidget* parent, const char* nom, const QRect& g, Qt::Alignment
 
 } // namespace
 
-Form4::Form4(EtatJeu& etat, const Services& /*services*/, QWidget* principale)
-    : QDialog(principale), e(etat) {
+Form4::Form4(EtatJeu& etat, QString fichierScores, QWidget* principale)
+    : QDialog(principale), e(etat), fichierScores_(std::move(fichierScores)) {
     preparerFenetre(this, QStringLiteral("Form4"), TITRE_FORM4, 5490, 4335, couleurs::rougeFonce);
     signalerErreur = [this](const QString& titre, const QString& texte) {
         QMessageBox::warning(this, titre, texte);
@@ -255,7 +255,7 @@ void Form4::Valider_Click() {
     QString erreur;
     QString nom1 = Nom_Sc(1)->text();
     QString nom2 = Nom_Sc(2)->text();
-    const bool enregistre = Enregistrer_Partie(e, nom1, nom2, e.Fichier_Scores, &erreur);
+    const bool enregistre = Enregistrer_Partie(e, nom1, nom2, fichierScores_, &erreur);
     Nom_Sc(1)->setText(nom1);
     Nom_Sc(2)->setText(nom2);
     // Both frames: a player ranked anew against another copy's records may no longer

@@ -3,7 +3,6 @@
 // opened at the end of a game for the qualified players to enter their names.
 
 #include "app/EtatJeu.h"
-#include "app/Services.h"
 #include "app/Tableau.h"
 
 #include <QDialog>
@@ -25,8 +24,9 @@ inline const QString TITRE_FORM4 = QStringLiteral("TABLEAU   DES   SCORES");
 class Form4 : public QDialog {
     Q_OBJECT
 public:
-    /** `principale`: the main window, which the table is placed against. */
-    Form4(EtatJeu& etat, const Services& services, QWidget* principale);
+    /** `fichierScores`: where "Valider" saves; `principale`: the main window, which the
+     * table is placed against. */
+    Form4(EtatJeu& etat, QString fichierScores, QWidget* principale);
 
     Panel3D* Panel3D6 = nullptr;
     Panel3D* Panel3D1 = nullptr;
@@ -63,4 +63,5 @@ private:
     void Annuler_Click();
 
     EtatJeu& e;
+    const QString fichierScores_;
 };

@@ -16,7 +16,7 @@ constexpr std::int64_t PERIODE_MS = 1000; // the animation's tick
 constexpr std::int64_t ATTENTE_MS = 1000; // each wait of a tick
 } // namespace
 
-Form5::Form5(EtatJeu& etat, const Services& services, QWidget* principale)
+Form5::Form5(const EtatJeu& etat, const Services& services, QWidget* principale)
     : QDialog(principale), e(etat), s(services) {
     preparerFenetre(this, QStringLiteral("Form5"), TITRE_FORM5, 5700, 2520, couleurs::violet);
 

@@ -23,7 +23,7 @@ class Form5 : public QDialog {
     Q_OBJECT
 public:
     /** `principale`: the main window, which the notice is placed against. */
-    Form5(EtatJeu& etat, const Services& services, QWidget* principale);
+    Form5(const EtatJeu& etat, const Services& services, QWidget* principale);
 
     Panel3D* Panel3D1 = nullptr;
     Tableau<Image*, 1, 2> Image1;
@@ -40,7 +40,7 @@ private:
     void Minuterie1_Timer();
     void Daccord_Click();
 
-    EtatJeu& e;
+    const EtatJeu& e;
     Services s;
     std::int64_t prochainTick_ = 0; // monotonic ms: when the next tick falls due
     bool fermee_ = false;

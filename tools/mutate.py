@@ -34,7 +34,7 @@ import time
 from pathlib import Path
 
 RACINE = Path(__file__).resolve().parent.parent
-DOSSIERS = ("app", "game", "bonus", "scores", "extras")
+DOSSIERS = ("app", "game", "bonus", "scores", "extras", "demarrage")
 
 # Replacements per token; the first match at a position wins.
 OPERATEURS = {

@@ -173,6 +173,21 @@ void colorer(QWidget* w, const QColor& texte, const QColor& fond) {
     w->setPalette(p);
 }
 
+QColor couleurMarque(Marque m) {
+    switch (m) {
+    case Marque::BienPlacee:
+        return couleurs::vert;
+    case Marque::MalPlacee:
+        return couleurs::jaune;
+    case Marque::Debut:
+        return couleurs::cyan;
+    case Marque::Aucune:
+    case Marque::Absente:
+        break;
+    }
+    return couleurs::gris;
+}
+
 QRect twips(int gauche, int haut, int largeur, int hauteur) {
     return {px(gauche), px(haut), px(largeur), px(hauteur)};
 }

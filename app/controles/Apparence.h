@@ -2,6 +2,8 @@
 // The game's look does not follow the desktop theme: a dark theme must not
 // invert the board, and the layout is sized for one font.
 
+#include "app/Marquage.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -38,6 +40,9 @@ QString indice(const char* nom, int i);
 /** A fixed-size modal game window: its name, caption, client area (twips) and background. */
 void preparerFenetre(QDialog* fenetre, const QString& nom, const QString& titre, int largeur,
                      int hauteur, const QColor& fond);
+
+/** The background of a board cell (or of the Help window's example) showing a mark. */
+QColor couleurMarque(Marque m);
 
 /** Sets a widget's text and background colours; an invalid colour keeps the palette's. */
 void colorer(QWidget* w, const QColor& texte, const QColor& fond = QColor());

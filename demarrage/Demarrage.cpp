@@ -1,8 +1,8 @@
 #include "Demarrage.h"
 
-#include "Donnees.h"
-#include "EcritureAtomique.h"
-#include "ListesMots.h"
+#include "app/Donnees.h"
+#include "app/EcritureAtomique.h"
+#include "app/ListesMots.h"
 #include "bonus/Carte.h"
 #include "scores/EmplacementScores.h"
 #include "scores/FichierScores.h"
@@ -58,7 +58,8 @@ bool chargerListeAvecAide(EtatJeu& e, int n, const QString& dossier, IDialoguesC
 
 } // namespace
 
-bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChargement& ui) {
+bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChargement& ui,
+                     Emplacements& emplacements) {
     QDir::setCurrent(dossierProgramme);
     e.Chemin_Actuel = QDir::toNativeSeparators(QDir::currentPath());
     e.Lecteur = e.Chemin_Actuel.left(1);
@@ -79,8 +80,8 @@ bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChar
 
     const QString dossierScores = Choisir_Dossier_Scores(dossierProgramme, listesAupres);
     Nettoyer_Temporaires(dossierScores);
-    e.Fichier_Scores = QDir(dossierScores).filePath(QString::fromLatin1(NOM_FICHIER_SCORES));
-    Charger_Scores(e, e.Fichier_Scores);
+    emplacements.scores = QDir(dossierScores).filePath(QString::fromLatin1(NOM_FICHIER_SCORES));
+    Charger_Scores(e, emplacements.scores);
 
     Remplir_Alignements(e);
     return true;

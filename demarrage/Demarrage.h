@@ -3,7 +3,8 @@
 // the user's help when one is missing), the rank texts, the stored best scores
 // and the bonus grid's winning lines.
 
-#include "EtatJeu.h"
+#include "app/Emplacements.h"
+#include "app/EtatJeu.h"
 
 #include <QString>
 #include <optional>
@@ -29,7 +30,9 @@ QString filtreDictionnaire(const QString& fichier);
 
 /**
  * Start-up's loading steps for a program in dossierProgramme; the lists are looked for
- * as Donnees.h says, the score file is placed by Choisir_Dossier_Scores. Returns false when a
- * list could not be had and the program must end (the user was told why).
+ * as Donnees.h says, the score file is placed by Choisir_Dossier_Scores (what the game writes
+ * goes to `emplacements`). Returns false when a list could not be had and the program must
+ * end (the user was told why).
  */
-bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChargement& ui);
+bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChargement& ui,
+                     Emplacements& emplacements);

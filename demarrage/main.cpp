@@ -1,10 +1,10 @@
 // VERLO: start-up. Loads what the game needs, then lives on window events.
 
-#include "app/Demarrage.h"
-#include "app/DialoguesChargement.h"
 #include "app/EtatJeu.h"
-#include "app/Verification.h"
 #include "app/controles/Apparence.h"
+#include "demarrage/Demarrage.h"
+#include "demarrage/DialoguesChargement.h"
+#include "demarrage/Verification.h"
 #include "extras/SonPlateforme.h"
 #include "game/Form1.h"
 
@@ -72,10 +72,11 @@ int main(int argc, char* argv[]) {
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     DialoguesChargementQt dialogues;
-    if (!Charger_Donnees(etat, QCoreApplication::applicationDirPath(), dialogues))
+    Emplacements emplacements;
+    if (!Charger_Donnees(etat, QCoreApplication::applicationDirPath(), dialogues, emplacements))
         return 1;
 
-    Form1 form1(etat, services);
+    Form1 form1(etat, services, emplacements);
     // Back to the arrow before the window maps, so that it never needs a cursor of its own.
     QApplication::restoreOverrideCursor();
     form1.show();

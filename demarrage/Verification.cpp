@@ -1,8 +1,8 @@
 #include "Verification.h"
 
 #include "Demarrage.h"
-#include "Donnees.h"
-#include "ListesMots.h"
+#include "app/Donnees.h"
+#include "app/ListesMots.h"
 #include "extras/SonPlateforme.h"
 
 #include <QCoreApplication>
@@ -32,13 +32,14 @@ int verifierInstallation() {
     QTextStream sortie(stdout);
     DialoguesMuets ui(sortie);
     EtatJeu e;
+    Emplacements emplacements;
     const QString programme = QCoreApplication::applicationDirPath();
-    bool complet = Charger_Donnees(e, programme, ui);
+    bool complet = Charger_Donnees(e, programme, ui, emplacements);
     if (complet) {
         for (int n = 1; n <= 3; ++n)
             sortie << "liste " << n << " : " << cheminDonnee(nomListe(n), programme) << " ("
                    << e.Nb_Mots(n) << " mots)\n";
-        sortie << "scores : " << e.Fichier_Scores << '\n';
+        sortie << "scores : " << emplacements.scores << '\n';
         // The sounds: without them, or without their module, the switch would stay silent.
         for (const char* son : {"applaudi.wav", "fanfare.wav", "mouton.wav"}) {
             const QString chemin = trouverDans(dossiersDonnees(programme), QString::fromUtf8(son));
