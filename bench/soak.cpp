@@ -2,18 +2,18 @@
 // windows go (2 players, bonus draw on, the score table or the low-score notice at each
 // end, "Scores..." every 7th game, "A propos..." and "Aide" every 10th), and prints
 // resident memory along the way.
-// Sounds are counted, the clock moves only when told, every pause is instant.
+// The tests' doubles: sounds counted, the clock moved only when told, every wait instant.
 // Usage: soak [GAMES]   (default 3000)
 
+#include "Clavier.h"
+#include "Doubles.h"
+#include "Etat.h"
 #include "app/EtatJeu.h"
 #include "app/ListesMots.h"
-#include "app/Services.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
-#include "bonus/Carte.h"
 #include "game/Form1.h"
-#include "scores/FichierScores.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,33 +35,6 @@
 
 namespace {
 
-// Counts what was played: a recording that keeps every call would itself grow.
-class SonCompteur final : public ISon {
-public:
-    void jouer(const QString& fichier, ModeSon) override { ++joues[fichier]; }
-    void bip() override { ++bips; }
-    std::map<QString, long> joues;
-    long bips = 0;
-};
-
-// Moved on by hand: by every pass of the event loop (see main), so that each wait of the
-// windows ends after a few passes, and by each line typed.
-class HorlogeManuelle final : public IHorloge {
-public:
-    double heureDuJour() const override { return 36000.0 + static_cast<double>(ms) / 1000.0; }
-    std::int64_t monotoneMs() const override { return ms; }
-    std::int64_t ms = 1'000'000;
-};
-
-class HasardFixe final : public IHasard {
-public:
-    void reensemencer(double) override {} // the same games at every run
-    double suivant() override { return std::uniform_real_distribution<>(0.0, 1.0)(gen); }
-    std::mt19937_64 gen{13};
-};
-
-constexpr std::int64_t PAS_HORLOGE_MS = 50;
-
 long rssKo() {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
@@ -70,18 +43,6 @@ long rssKo() {
         if (l.startsWith("VmRSS:"))
             return l.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
-}
-
-void cliquer(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3));
-}
-
-void taper(QWidget* boite, const QString& texte) {
-    for (const QChar c : texte)
-        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent ev(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(boite, &ev);
-        }
 }
 
 template <typename T = QWidget> T* controle(QWidget* fenetre, const QString& nom) {
@@ -142,29 +103,23 @@ bool repondreFenetreModale(long partie) {
 
 struct Partie {
     EtatJeu e;
-    SonCompteur son;
-    HorlogeManuelle horloge;
-    HasardFixe hasard;
-    QTemporaryDir dossier;
+    ServicesDeTest d;
+    QTemporaryDir dossier; // the program's folder: the real lists, the score table
+    Emplacements emplacements;
     std::mt19937 joueur{1252}; // the players' guesses
     Form1* f = nullptr;
 
     QLineEdit* boite() const { return f->Mot_J(e.Joueur); }
 
-    // Opens the window on the real word lists, with the score file in a fresh folder.
+    // Starts as the game starts, on the real word lists copied beside a program of its own.
     explicit Partie(const QString& dossierListes) {
-        e.Saut_Ligne = QStringLiteral("\r\n");
-        e.Niveau = e.Joueur = e.Nb_Joueurs = 1;
-        QStringList rangs;
-        for (int i = 1; i <= LIGNES_SCORES; ++i)
-            rangs << QStringLiteral("%1  ").arg(i);
-        e.Texte_Rangs = rangs.join(e.Saut_Ligne);
+        d.son.journal = false;       // counts only: a record of every sound would itself grow
+        d.hasard.pas = 0.6180339887; // draws spread over [0, 1), the same at every run
         for (int n = 1; n <= 3; ++n)
-            if (!Charger_Liste(e, n, QDir(dossierListes).filePath(nomListe(n))))
-                qFatal("liste %d introuvable dans %s", n, qPrintable(dossierListes));
-        e.Fichier_Scores = dossier.filePath(QString::fromLatin1(NOM_FICHIER_SCORES));
-        Charger_Scores(e, e.Fichier_Scores);
-        Remplir_Alignements(e);
+            QFile::copy(QDir(dossierListes).filePath(nomListe(n)), dossier.filePath(nomListe(n)));
+        DialoguesFactices ui;
+        if (!Charger_Donnees(e, dossier.path(), ui, emplacements))
+            qFatal("listes introuvables dans %s", qPrintable(dossierListes));
     }
 
     // The answer clock's tick, as its period would have given it.
@@ -183,7 +138,7 @@ struct Partie {
                     : e.Liste_Mots(e.Niveau, 1 + static_cast<int>(joueur() % n)).texte();
             boite()->selectAll();
             taper(boite(), essai.toLower());
-            horloge.ms += 1500;
+            d.horloge.avancer(1500);
             QTest::keyClick(boite(), Qt::Key_Return);
         }
     }
@@ -216,28 +171,21 @@ int main(int argc, char* argv[]) {
     const long parties = argc > 1 ? std::atol(argv[1]) : 3000;
 
     Partie p(QStringLiteral(VERLO_DOSSIER_LISTES));
-    Form1 form1(p.e, Services{p.son, p.horloge, p.hasard});
+    Form1 form1(p.e, p.d.services(), p.emplacements);
     p.f = &form1;
-    form1.setPauseLettresMs(0);
     form1.show();
     QApplication::processEvents(); // the rest of the construction, once shown
 
-    // Modal windows run event loops of their own: they are answered from a timer, which
-    // also moves the clock on at each pass.
+    // Modal windows run event loops of their own: they are answered from a timer. The game's
+    // waits pass at once on the clock of the tests.
     QTimer modales;
     long numero = 0;
-    // The answer is queued rather than given in the timer's own slot: a wait it leads to
-    // (the flash of a paid line) runs a loop of its own, in which the timer, not being in
-    // its slot, goes on moving the clock until the wait ends.
-    bool enCours = false;
+    bool enCours = false; // an answer's own waits must not answer again
     QObject::connect(&modales, &QTimer::timeout, [&] {
-        p.horloge.ms += PAS_HORLOGE_MS;
-        if (std::exchange(enCours, true))
-            return;
-        QTimer::singleShot(0, &modales, [&] {
+        if (!std::exchange(enCours, true)) {
             repondreFenetreModale(numero);
             enCours = false;
-        });
+        }
     });
     modales.start(0);
 
@@ -262,8 +210,8 @@ int main(int argc, char* argv[]) {
             std::fflush(stdout);
         }
     }
-    long fanfares = p.son.joues[QStringLiteral("fanfare.wav")];
-    std::printf("sons : %ld bips, %ld fanfares ; scores enregistrés : %d\n", p.son.bips, fanfares,
+    const long fanfares = p.d.son.comptes[QStringLiteral("fanfare.wav")];
+    std::printf("sons : %ld bips, %ld fanfares ; scores enregistrés : %d\n", p.d.son.bips, fanfares,
                 p.e.Nb_Scores);
     return 0;
 }

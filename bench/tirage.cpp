@@ -3,6 +3,7 @@
 // for SECONDS the pictures painted in the spinning box and the spin's steps.
 // Usage: tirage [SECONDS]   (default 5; run on the display to be measured)
 
+#include "Doubles.h"
 #include "app/EtatJeu.h"
 #include "app/Services.h"
 #include "app/controles/Apparence.h"
@@ -20,12 +21,6 @@
 #include <ctime>
 
 namespace {
-
-class Silence final : public ISon {
-public:
-    void jouer(const QString&, ModeSon) override {}
-    void bip() override {}
-};
 
 class CompteurDessins final : public QObject {
 public:
@@ -51,7 +46,7 @@ int main(int argc, char* argv[]) {
     const double secondes = argc > 1 ? std::atof(argv[1]) : 5.0;
 
     EtatJeu e;
-    Silence son;
+    SonEnregistreur son; // the spin plays nothing; the rest is the real thing
     HorlogeSysteme horloge;
     HasardSysteme hasard;
     const Services services{son, horloge, hasard};

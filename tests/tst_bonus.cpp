@@ -3,6 +3,7 @@
 
 #include "PartieDeTest.h"
 #include "bonus/BoiteTuile.h"
+#include "bonus/Carte.h"
 #include "bonus/Form6.h"
 
 #include <QtWidgets>

@@ -1,8 +1,9 @@
 // Start-up's loading: what a list file's lines become in the lists and which files are read,
 // the shared texts, the score file, and the way out when a list is missing.
 
-#include "app/Demarrage.h"
+#include "Etat.h"
 #include "app/ListesMots.h"
+#include "demarrage/Demarrage.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,17 +20,6 @@ void ecrire(const QString& chemin, const QByteArray& octets) {
     QFile f(chemin);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) == octets.size());
 }
-
-// Notes the messages and the file dialog's folder and filter; answers as `reponse` says.
-struct DialoguesFactices final : IDialoguesChargement {
-    void avertir(const QString&, const QString& texte) override { messages << texte; }
-    std::optional<QString> choisirFichier(const QString& dossier, const QString& filtre) override {
-        choix << dossier << filtre;
-        return reponse ? reponse() : std::nullopt;
-    }
-    QStringList messages, choix;
-    std::function<std::optional<QString>()> reponse;
-};
 
 QStringList textes(const std::vector<Texte5>& mots) {
     QStringList l;
@@ -71,8 +61,9 @@ private slots:
     void demarrageComplet() {
         ecrire(fichier("VERLO-SB.SCO"), "\"Lucie\",\" 120\"\r\n\"Marc\",\" 75\"\r\n");
         EtatJeu e;
+        Emplacements lieux;
         DialoguesFactices ui;
-        QVERIFY(Charger_Donnees(e, dossier.path(), ui) && ui.messages.isEmpty());
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui, lieux) && ui.messages.isEmpty());
         QCOMPARE(QList<int>({e.Nb_Mots(0), e.Nb_Mots(1), e.Nb_Mots(2), e.Nb_Mots(3), e.Niveau,
                              e.Joueur, e.Nb_Joueurs, e.Nb_Scores}),
                  QList<int>({0, 3, 1, 1400, 1, 1, 1, 2}));
@@ -80,7 +71,7 @@ private slots:
                      e.Tab_Scores(1, 1) + e.Tab_Scores(2, 2),
                  "1  /2  /3  /4  /5  /6  /7  /8  /9  /10  /11  /12  01020304050107131925Lucie 75");
         // Lists beside the program, folder writable: the table lives there too, no trial left.
-        QVERIFY(e.Fichier_Scores == fichier("VERLO-SB.SCO") &&
+        QVERIFY(lieux.scores == fichier("VERLO-SB.SCO") &&
                 QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size() == 4);
     }
 
@@ -96,6 +87,7 @@ private slots:
         for (const int cas : {0, 1, 2}) { // a file chosen; Cancel, the file put back; Cancel
             QFile::remove(fichier("5L-2.txt"));
             EtatJeu e;
+            Emplacements lieux;
             DialoguesFactices ui;
             QStringList reponses{fichier("absent.txt"), choisi};
             ui.reponse = [&]() -> std::optional<QString> {
@@ -105,13 +97,13 @@ private slots:
                     return std::nullopt;
                 return reponses.takeFirst();
             };
-            QCOMPARE(Charger_Donnees(e, dossier.path(), ui), cas < 2);
+            QCOMPARE(Charger_Donnees(e, dossier.path(), ui, lieux), cas < 2);
             QVERIFY(ui.messages[0].contains(fichier("5L-2.txt")) &&
                     ui.messages.last().contains(cas ? "5L-2.txt" : "absent.txt"));
             QCOMPARE(ui.messages.size() * 10 + ui.choix.size(), (QList{24, 12, 22}[cas]));
             QVERIFY(ui.choix[0] == dossier.path() && ui.choix[1].endsWith("(5l*.txt 5L*.txt)"));
             if (cas < 2) // the per-user folder the README gives, made, for lists from elsewhere
-                QCOMPARE(e.Liste_Mots(2, 1).texte() + e.Fichier_Scores,
+                QCOMPARE(e.Liste_Mots(2, 1).texte() + lieux.scores,
                          cas ? "REMIS" + fichier("VERLO-SB.SCO")
                              : "PERSO" + donnees() + "/VERLO-SB.SCO");
         }
@@ -194,9 +186,10 @@ private slots:
                               QFileDevice::FileModificationTime));
         f.close();
         EtatJeu e;
+        Emplacements lieux;
         DialoguesFactices ui;
-        QVERIFY(Charger_Donnees(e, dossier.path(), ui));
-        QCOMPARE(e.Fichier_Scores, fichier("VERLO-SB.SCO")); // the folder cleaned is the table's
+        QVERIFY(Charger_Donnees(e, dossier.path(), ui, lieux));
+        QCOMPARE(lieux.scores, fichier("VERLO-SB.SCO")); // the folder cleaned is the table's
         QCOMPARE(QFileInfo::exists(dossier.filePath(nom)), reste);
     }
 
@@ -217,9 +210,6 @@ private slots:
         QCOMPARE(e.Liste_Mots(2, 1).texte() + e.Liste_Mots(2, 2).texte(), "MAISOARBRE");
         QVERIFY(QFile::link(chemin, ici.filePath("lien.txt")));
         QVERIFY(Charger_Liste(e, 2, ici.filePath("lien.txt")) && e.Nb_Mots(2) == 2);
-        EtatJeu neuf = e; // back to the state before start-up: what a list held is gone
-        neuf.remettreAZero();
-        QVERIFY(neuf.Nb_Mots(2) == 0 && neuf.Liste_Mots(2, 1).texte() == QString(5, QChar(0)));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Nb_Mots(4)); // list 4 does not exist
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Liste_Mots(1, 1401));
         for (const QByteArray& vide : {QByteArray(), QByteArray("\r\n\r\n\r\n12345\r\n")})

@@ -3,6 +3,7 @@
 // and without the bleat.
 
 #include "Doubles.h"
+#include "Etat.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Cadre3D.h"
@@ -24,15 +25,16 @@ struct Banc {
     QWidget principale;
     QStringList erreurs; // title and text of each error reported
     std::unique_ptr<Form4> f;
+    QString fichier; // the score table
 
     // `stockees`: name, points, name, points... as read from the file.
     explicit Banc(const QStringList& stockees = {}, const QList<int>& scores = {0}) {
         preparerEtat(e, stockees, scores);
-        e.Fichier_Scores = dossier.filePath(QStringLiteral("VERLO-SB.SCO"));
+        fichier = dossier.filePath(QStringLiteral("VERLO-SB.SCO"));
     }
 
     Form4& ouvrir() {
-        f = std::make_unique<Form4>(e, doubles.services(), &principale);
+        f = std::make_unique<Form4>(e, fichier, &principale);
         f->signalerErreur = [this](const QString& titre, const QString& texte) {
             erreurs << titre << texte;
         };
@@ -108,7 +110,7 @@ private slots:
             QCOMPARE(qApp->focusWidget(), f.Nom_Sc(2));
             QTest::keyClick(f.Nom_Sc(2), Qt::Key_Enter);
             QCOMPARE(qApp->focusWidget(), f.Valider);
-            QVERIFY(f.isVisible() && f.Valider->isVisible() && !QFile::exists(b.e.Fichier_Scores));
+            QVERIFY(f.isVisible() && f.Valider->isVisible() && !QFile::exists(b.fichier));
         }
     }
 
@@ -128,7 +130,7 @@ private slots:
         QTest::keyClicks(f.Nom_Sc(1), QStringLiteral("M"));
         QTest::mouseClick(f.Valider, Qt::LeftButton);
         QCOMPARE(f.Nom_Sc(2)->text(), QStringLiteral("Anonyme"));
-        QFile fichier(b.e.Fichier_Scores);
+        QFile fichier(b.fichier);
         QVERIFY(fichier.open(QIODevice::ReadOnly));
         QCOMPARE(fichier.readAll(), QByteArray("\"NAME\",\" 250\"\r\n\"Bruno\",\" 50\"\r\n"
                                                "\"Anonyme\",\" 40\"\r\n\"Chlo\xE9\",\" 30\"\r\n"));
@@ -142,7 +144,7 @@ private slots:
     // leaving the window in the entry state.
     void enregistrementImpossible() {
         Banc b({}, {70});
-        QVERIFY(QDir().mkpath(b.e.Fichier_Scores)); // a folder where the file should be
+        QVERIFY(QDir().mkpath(b.fichier)); // a folder where the file should be
         QTest::mouseClick(b.ouvrir().Valider, Qt::LeftButton);
         QVERIFY(b.erreurs.value(1).startsWith("Impossible d'enregistrer"));
         QCOMPARE(b.f->Nom->text(), QStringLiteral("Anonyme  \n"));

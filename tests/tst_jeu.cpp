@@ -25,7 +25,7 @@ QString nom(QObject* o) {
 QString marquer(const QString& cherche, const QString& propose) {
     QString s;
     for (const Marque m : Marquer(Texte5(cherche), Texte5(propose)))
-        s += m == Marque::Vert ? u'G' : m == Marque::Jaune ? u'Y' : u'-';
+        s += m == Marque::BienPlacee ? u'G' : m == Marque::MalPlacee ? u'Y' : u'-';
     return s;
 }
 

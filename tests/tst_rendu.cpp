@@ -5,6 +5,7 @@
 
 #include "PartieDeTest.h"
 #include "app/controles/Cadre3D.h"
+#include "bonus/Carte.h"
 #include "bonus/Form6.h"
 #include "extras/Form2.h"
 #include "extras/Form3.h"
@@ -192,7 +193,7 @@ private slots:
     void tableauEtAvis() {
         Dessous p;
         preparerEtat(p.e, {"Chloé", " 130", "Bruno", " 50", "Anonyme", " 20"}, {75, 140});
-        Form4 tableau(p.e, p.d.services(), &p.principale);
+        Form4 tableau(p.e, QString(), &p.principale);
         comparer(tableau, "form4");
         tableau.close();
         Form5 avis(p.e, p.d.services(), &p.principale);

@@ -1,54 +1,40 @@
 #pragma once
-// Test doubles of the game's services: sounds and beeps recorded, a clock set
-// by hand, random values scripted.
+// Test doubles of the game's services: sounds and beeps recorded, a clock set by hand on which
+// the game's waits pass at once, random values scripted.
 
-#include "app/EtatJeu.h"
 #include "app/Services.h"
-#include "bonus/Carte.h"
-#include "scores/Classement.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QWidget>
-
+#include <QList>
+#include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
 
 class SonEnregistreur final : public ISon {
 public:
-    void jouer(const QString& fichier, ModeSon mode) override {
-        joues << fichier + (mode == ModeSon::Attente ? QStringLiteral(":attente")
-                                                     : QStringLiteral(":async"));
-        pendantJouer ? pendantJouer() : void();
-    }
+    void jouer(const QString& fichier, ModeSon mode) override;
     void bip() override { ++bips; }
     void preparer() override { ++preparations; }
 
+    /** Each sound as "file:attente" or "file:async", in order; left empty when `journal` is
+     * off (a long run keeps the counts only). */
     QStringList joues;
-    int bips = 0;
+    std::map<QString, long> comptes; // sounds played, by file
+    bool journal = true;
+    long bips = 0;
     int preparations = 0;
     std::function<void()> pendantJouer; // while a sound plays
 };
 
-// The game's waits pass at once: each is noted, and `pendantAttente` sees it before its time
-// passes (what the window shows during it).
+/** The game's waits pass at once: each is noted, and `pendantAttente` sees it before its time
+ * passes (what the windows show during it). A frozen clock lets only real time pass. */
 class HorlogeReglable final : public IHorloge {
 public:
     double heureDuJour() const override { return heure; }
     std::int64_t monotoneMs() const override { return ms; }
-    std::int64_t sommeil(std::int64_t reste) override {
-        if (figee) // time passes only when the test says: the wait sleeps for real
-            return std::min<std::int64_t>(reste, 5);
-        attentes.push_back(reste);
-        if (pendantAttente)
-            pendantAttente(reste);
-        avancer(reste);
-        return 0;
-    }
-    void avancer(std::int64_t deltaMs) {
-        ms += deltaMs;
-        heure += deltaMs / 1000.0;
-    }
+    std::int64_t sommeil(std::int64_t reste) override;
+    void avancer(std::int64_t deltaMs);
 
     double heure = 36000.0;
     std::int64_t ms = 1'000'000;
@@ -57,19 +43,20 @@ public:
     bool figee = false;
 };
 
-// Gives the scripted values in turn, then 0; records each reseed.
+/** The scripted values in turn, then steps of `pas` round [0, 1) from the last one (the same
+ * value again when `pas` is 0). Notes " graine H" and " tirage" in `journal`. */
 class HasardScripte final : public IHasard {
 public:
-    void reensemencer(double heure) override { graines.push_back(heure); }
-    double suivant() override {
-        double v = 0.0;
-        if (!valeurs.empty())
-            v = valeurs.front(), valeurs.pop_front();
-        return v;
-    }
+    void reensemencer(double heure) override;
+    double suivant() override;
 
     std::deque<double> valeurs;
+    double pas = 0.0;
+    QString journal;
     std::vector<double> graines;
+
+private:
+    double dernier_ = 0.0;
 };
 
 struct ServicesDeTest {
@@ -78,27 +65,3 @@ struct ServicesDeTest {
     HasardScripte hasard;
     Services services() { return {son, horloge, hasard}; }
 };
-
-// The state as start-up leaves it, with stored rows given as name, points, name, points...
-// and a finished game of these players' scores, ranked.
-inline void preparerEtat(EtatJeu& e, const QStringList& stockees = {},
-                         const QList<int>& scores = {}) {
-    e.Saut_Ligne = QStringLiteral("\r\n");
-    e.Niveau = e.Joueur = 1;
-    for (int i = 1; i <= LIGNES_SCORES; ++i)
-        e.Texte_Rangs += QStringLiteral("%1  ").arg(i) + (i < LIGNES_SCORES ? e.Saut_Ligne : "");
-    Remplir_Alignements(e);
-    for (int i = 0; i < stockees.size(); ++i)
-        e.Tab_Scores(i / 2 + 1, i % 2 + 1) = stockees[i];
-    for (const int score : scores)
-        e.Score_J(++e.Nb_Joueurs) = static_cast<std::int16_t>(score);
-    if (!scores.isEmpty())
-        Classer_Partie(e);
-}
-
-// A key as X11 delivers it: with the server's timestamp, flagged as a repeat only if asked.
-inline void touche(QWidget* w, QEvent::Type type, int cle, quint64 instant, bool repetee = false) {
-    QKeyEvent ev(type, cle, Qt::NoModifier, cle == Qt::Key_Return ? "\r" : QString(), repetee);
-    ev.setTimestamp(instant);
-    QCoreApplication::sendEvent(w, &ev);
-}

@@ -1,0 +1,26 @@
+#include "Blocage.h"
+
+#include <QFile>
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+bool finitSansBlocage(const std::function<void()>& appel, int ms, const QStringList& tubes) {
+    std::packaged_task<void()> tache(appel);
+    std::future<void> fin = tache.get_future();
+    std::thread fil(std::move(tache));
+    const auto fini = [&fin](int attente) {
+        return fin.wait_for(std::chrono::milliseconds(attente)) == std::future_status::ready;
+    };
+    const bool aTemps = fini(ms);
+    while (!fini(50))
+        for (const QString& tube : tubes)
+            if (const int fd = ::open(QFile::encodeName(tube).constData(), O_WRONLY | O_NONBLOCK);
+                fd >= 0)
+                ::close(fd);
+    fil.join();
+    return aTemps;
+}
