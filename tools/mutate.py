@@ -10,6 +10,7 @@ A development tool, not part of CI:
 
     tools/mutate.py --sample 100 --seed 7            # report on stdout
     tools/mutate.py --sample 100 --seed 7 --jobs 2 --timeout 60 --log /tmp/mutants.txt
+    tools/mutate.py --sample 40 --seed 3 --only 'scores/' --work /tmp/verlo-mutate-scores
 
 With --matrix FILE every test runs on every mutant and FILE gets, per mutant, the test
 functions that caught it: what each test adds that no other test does.
@@ -172,6 +173,8 @@ def main():
     a.add_argument("--timeout", type=int, default=20, help="seconds per test program")
     a.add_argument("--work", default="/tmp/verlo-mutate")
     a.add_argument("--log", help="also append each result to this file")
+    a.add_argument("--only", help="mutate only the files whose path (from the project root) "
+                   "matches this regular expression, e.g. 'scores/|app/Points'")
     a.add_argument("--matrix", help="run every test on each mutant and append, as JSON lines, "
                    "which test functions catch it: what a test adds that no other test does")
     o = a.parse_args()
@@ -206,7 +209,9 @@ def main():
     if code != 0:
         sys.exit("the unmutated tree fails its tests:\n" + sortie[-2000:])
 
-    candidats = [(p, *m) for p in fichiers(source) for m in mutations(p.read_text())]
+    candidats = [(p, *m) for p in fichiers(source)
+                 if not o.only or re.search(o.only, str(p.relative_to(source)))
+                 for m in mutations(p.read_text())]
     tirage = random.Random(o.seed).sample(candidats, min(o.sample, len(candidats)))
     journal = open(o.log, "a") if o.log else None
     matrice = open(o.matrix, "a") if o.matrix else None
