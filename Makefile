@@ -74,3 +74,17 @@ clean:
 	    else rmdir $(BUILD); fi; \
 	fi
 	rm -rf $(SANITIZE_BUILD) build-fuzz
+
+# The three word lists again, from the pinned sources: the lexicon's Debian package at
+# the version the script checks, and the npm packages of tools/package-lock.json in
+# tools/cache (tools/README-wordlists.md).
+LEXIQUE_PAQUET := python3-grammalecte=2.1.2+ds2-2
+
+.PHONY: listes
+listes:
+	@[ "$$(dpkg-query -W -f='$${Version}' python3-grammalecte 2>/dev/null)" = "$(word 2,$(subst =, ,$(LEXIQUE_PAQUET)))" ] \
+	    || ./tools/install-deps.sh $(LEXIQUE_PAQUET)
+	mkdir -p tools/cache
+	cp tools/package.json tools/package-lock.json tools/cache/
+	cd tools/cache && npm ci --ignore-scripts --no-audit --no-fund
+	/usr/bin/python3 tools/make_wordlists.py

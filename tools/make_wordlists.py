@@ -1,13 +1,15 @@
 #!/usr/bin/python3
 """Regenerates the three five-letter word lists: assets/5L-1.txt, 5L-2.txt, 5L-3.txt.
 
-Run by hand from anywhere, with Debian's own Python (the lexicon is a Debian
-package that other Pythons do not see):
+`make listes` installs the pinned sources and runs it. By hand, from anywhere,
+with Debian's own Python (the lexicon is a Debian package that other Pythons
+do not see):
 
     /usr/bin/python3 tools/make_wordlists.py [--details]
 
-Sources and their install commands are listed in tools/README-wordlists.md.
---details also prints, for review, every five-letter candidate with its level
+The sources are listed in tools/README-wordlists.md; the script checks their
+versions and SHA-256 digests. It prints, for review, the kept words that the
+ranks of their other forms alone place. --details also prints, for review, every five-letter candidate with its level
 (or the rule that left it out), its spellings and its scores.
 The output depends only on those inputs: same sources, same files, byte for byte.
 """
@@ -17,7 +19,9 @@ from __future__ import annotations
 import hashlib
 import json
 import math
+import pkgutil
 import re
+import subprocess
 import sys
 import unicodedata
 from collections import Counter, defaultdict
@@ -29,23 +33,36 @@ NOMS_SORTIE = ("5L-1.txt", "5L-2.txt", "5L-3.txt")
 FICHIER_EXCLUSIONS = RACINE / "tools" / "wordlists-exclusions.txt"
 FICHIER_NIVEAUX = RACINE / "tools" / "wordlists-niveaux.txt"
 
-# npm packages: the install command of the README puts them under tools/cache;
-# a plain `npm install --prefix tools` is accepted too.
-DOSSIERS_NPM = (RACINE / "tools" / "cache" / "node_modules", RACINE / "tools" / "node_modules")
+# The sources, pinned: `make listes` installs these versions (the Debian
+# package, and the npm packages from tools/package-lock.json under
+# tools/cache), and every file read must have the digest given here, so that
+# the lists can be made again byte for byte on another machine.
+DOSSIER_NPM = RACINE / "tools" / "cache" / "node_modules"
 PAQUET_FREQUENCES = "@zxcvbn-ts/language-fr"
 PAQUET_GROSSIERETES_FR = "french-badwords-list"
 PAQUET_GROSSIERETES_MULTI = "naughty-words"
-
+VERSIONS_NPM = {PAQUET_FREQUENCES: "4.1.2", PAQUET_GROSSIERETES_FR: "1.0.7",
+                PAQUET_GROSSIERETES_MULTI: "1.2.0"}
+PAQUET_LEXIQUE = "python3-grammalecte"
+VERSION_LEXIQUE = "2.1.2+ds2-2"
 # Grammalecte's lexicon with every spelling variant: each entry is a form,
 # its lemma and its tags (part of speech, gender, number, tense...).
 LEXIQUE = "fr-allvars.json"
+EMPREINTES = {
+    LEXIQUE: "7663dd4fa26270c040a3c55ff9c1db63ef54b21d1a07206ce533367181921b28",
+    "commonWords.json": "abe6c1ce6a3c32708921ea008076bbc2a98bbb409824ef5e4f8132bcc0f7be00",
+    "wikipedia.json": "4db8020f64a51220f65a7704868a5210b18c5e043d1f6b7f95de47033de50db6",
+    "list.txt": "09ad99ef29f10503a2ea09039a52fcbf5346eb8b300654ef7fb44b70c7de72c2",
+    "fr.json": "37f44a999d3c1f8f68f07ec731ccdd5af7cf1f01037c75a639b0bac9997b68d9",
+    "fr-CA-u-sd-caqc.json": "2c5d03dc9d4960daa95587ef74ebf24a74996549294b371cdd6ef4e64ee856e2",
+}
 # Sub-dictionaries whose headwords count: common, modern and classical
 # spellings. Spellings of the 1990 reform alone (R: CHEIK for "cheikh") are
 # not what a player types; the annex (A) and the contributors' additions (X)
 # hold rare or unchecked words.
 SOUS_DICTIONNAIRES = {"*", "M", "C"}
 
-MIN_PAR_LISTE = 300  # fewer would make a level repeat its words too soon
+MIN_PAR_LISTE = 400  # fewer would make a level repeat its words too soon
 MAX_PAR_LISTE = 1400  # the game reads no more than this per list
 
 # Levels by familiarity: the base-10 logarithm of the weight a word's forms
@@ -53,7 +70,7 @@ MAX_PAR_LISTE = 1400  # the game reads no more than this per list
 # law (see masses()). Level 1 down to SEUILS[0], level 2 down to SEUILS[1],
 # level 3 down to SEUILS[2]; rarer words are left out. Set by reading random
 # samples of each list, see the README.
-SEUILS = (-3.8, -4.55, -4.87)
+SEUILS = (-3.8, -4.33, -4.95)
 # Wikipedia over-counts learned and technical words: its weight counts as this
 # much rarer (in the logarithm) than the same weight in subtitles.
 DECOTE_WIKIPEDIA = 0.6
@@ -61,12 +78,18 @@ DECOTE_WIKIPEDIA = 0.6
 # unshared forms lead to expect (see part_attendue()); for a noun or adjective,
 # the share of a plural or feminine.
 PART_ATTENDUE_NOM = 0.3
+# A noun's or adjective's base form against its other forms: in both lists,
+# where no form is shared, the base form holds about 0.6 of the lemma's weight.
+PART_ATTENDUE_BASE = 1.5
+# See sans_fautes_d_accent().
+RAPPORT_FAUTE_D_ACCENT = 20
 
 # Headwords that are also a masculine past participle (ECRIT) or the feminine
 # of an adjective (BRUTE) yet are nouns a player takes for one. The other such
-# words (PREVU, NOMME, NETTE...) read as inflections and are left out.
+# words (PREVU, NOMME, NETTE...) read as inflections and are left out, and
+# so does MARIE, which players read as the first name.
 NOMS_ISSUS_DE_FLEXIONS = set("""
-    ALLIE AVOUE BRUTE CHERI CREPI DEDIT ECRIT JOINT MARIE PARTI PENDU PIETE SUIVI TEINT
+    ALLIE AVOUE BRUTE CHERI CREPI DEDIT ECRIT JOINT PARTI PENDU PIETE SUIVI TEINT
     TISSU TRAIT
 """.split())
 
@@ -84,6 +107,8 @@ ACCEPTES_MALGRE_GROSSIERETES = set("""
 
 # Kinds of hand-made exclusions, the first word of each reason in the file
 # (whose header says what each means).
+# Kinds of hand-set levels, the first word of each reason (see the file's header).
+GENRES_NIVEAUX = ("homographe", "adulte", "absent", "sous-classe")
 MOTIFS = {"argot", "abreviation", "anglicisme", "etranger", "lettre", "nom-propre",
           "grossier", "injurieux", "rare", "forme", "rang"}
 
@@ -93,12 +118,16 @@ def echouer(message: str) -> None:
     sys.exit(1)
 
 
+def plier(mot: str) -> str:
+    """The word without its accents."""
+    return "".join(c for c in unicodedata.normalize("NFD", mot) if unicodedata.category(c) != "Mn")
+
+
 def sans_accents(mot: str) -> str | None:
     """The word as it appears in a list (five capitals A-Z), or None if it cannot be one."""
     if any(c in mot for c in "œæŒÆ"):
         return None
-    plie = "".join(c for c in unicodedata.normalize("NFD", mot)
-                   if unicodedata.category(c) != "Mn").upper()
+    plie = plier(mot).upper()
     return plie if re.fullmatch(r"[A-Z]{5}", plie) else None
 
 
@@ -106,14 +135,29 @@ def reserve(cle: str) -> bool:
     return hashlib.sha256(cle.encode("ascii", "replace")).hexdigest() in EXCLUS_RESERVES
 
 
+def lire_source(chemin: Path, donnees: bytes | None = None) -> bytes:
+    """The bytes of a source file, once its SHA-256 digest is the pinned one."""
+    if donnees is None:
+        if not chemin.is_file():
+            echouer(f"{chemin} missing: run `make listes` (tools/README-wordlists.md)")
+        donnees = chemin.read_bytes()
+    empreinte = hashlib.sha256(donnees).hexdigest()
+    if empreinte != EMPREINTES[chemin.name]:
+        echouer(f"{chemin}: SHA-256 {empreinte}, expected {EMPREINTES[chemin.name]}:\n"
+                "    not the pinned source; run `make listes`, or, when moving to a new\n"
+                "    version on purpose, update the pins and check the lists again")
+    return donnees
+
+
 def trouver_paquet(nom: str) -> Path:
-    for dossier in DOSSIERS_NPM:
-        chemin = dossier / nom
-        if (chemin / "package.json").is_file():
-            return chemin
-    echouer(f"npm package {nom} missing: run\n"
-            f"    npm install --prefix {RACINE / 'tools' / 'cache'} {nom}")
-    raise AssertionError  # unreachable
+    chemin = DOSSIER_NPM / nom
+    if not (chemin / "package.json").is_file():
+        echouer(f"npm package {nom} missing from {DOSSIER_NPM}: run `make listes`")
+    version = json.loads((chemin / "package.json").read_text(encoding="utf-8"))["version"]
+    if version != VERSIONS_NPM[nom]:
+        echouer(f"npm package {nom} is version {version}, not the pinned {VERSIONS_NPM[nom]}:"
+                " run `make listes`")
+    return chemin
 
 
 # ---------------------------------------------------------------------------
@@ -123,12 +167,22 @@ def trouver_paquet(nom: str) -> Path:
 def lire_lexique() -> list[tuple[str, str, str, str]]:
     """Every entry of the lexicon: (form, lemma, tags, sub-dictionary)."""
     try:
-        from grammalecte.graphspell.ibdawg import IBDAWG
+        from grammalecte.graphspell import ibdawg
     except ImportError:
-        echouer("the lexicon is missing: run\n    apt-get install python3-grammalecte\n"
-                "and run this script with /usr/bin/python3")
+        echouer("the lexicon is missing: run `make listes`, and run this script "
+                "with /usr/bin/python3")
+    try:
+        version = subprocess.run(["dpkg-query", "-W", "-f=${Version}", PAQUET_LEXIQUE],
+                                 capture_output=True, text=True, check=True).stdout
+    except (OSError, subprocess.CalledProcessError):
+        version = "none"
+    if version != VERSION_LEXIQUE:
+        echouer(f"{PAQUET_LEXIQUE} is version {version}, not the pinned {VERSION_LEXIQUE}:"
+                " run `make listes`")
+    chemin = Path(ibdawg.__file__).parent / "_dictionaries" / LEXIQUE
+    donnees = lire_source(chemin, pkgutil.get_data(ibdawg.__package__, "_dictionaries/" + LEXIQUE))
     entrees = []
-    for forme, lemme, etiquettes in IBDAWG(LEXIQUE).select():
+    for forme, lemme, etiquettes in ibdawg.IBDAWG(json.loads(donnees)).select():
         etiquettes, _, sous_dico = etiquettes.partition("/")
         entrees.append((forme, lemme, etiquettes, sous_dico))
     return entrees
@@ -197,23 +251,28 @@ def motif_non_lemme(entrees: list[tuple[str, str, str, str]]) -> str:
 
 def lire_rangs(chemin: Path) -> dict[str, int]:
     """Word -> rank (0 = most frequent) in a zxcvbn-ts frequency list."""
-    mots = json.loads(chemin.read_text(encoding="utf-8"))
+    mots = json.loads(lire_source(chemin).decode("utf-8"))
     rangs: dict[str, int] = {}
     for rang, mot in enumerate(mots):
         rangs.setdefault(mot, rang)
     return rangs
 
 
-def part_attendue(etiquettes: str) -> float:
+def champs_de(etiquettes: str) -> list[str]:
+    return etiquettes.split(";")[0].split(":")
+
+
+def part_attendue(forme: str, lemme: str, etiquettes: str) -> float:
     """Expected share of a form among its lemma's uses, from its tags.
 
     For a verb, the usual share of that tense and person: "sorte", a rare
     subjunctive of "sortir", is mostly the noun; "donne", a third person of
-    "donner", is mostly the verb.
+    "donner", is mostly the verb. A noun's or adjective's base form is
+    expected to be used PART_ATTENDUE_BASE times as much as its other forms.
     """
     if not etiquettes.startswith(":V"):
-        return PART_ATTENDUE_NOM
-    champs = set(etiquettes.split(";")[0].split(":")[2:])
+        return PART_ATTENDUE_BASE if forme == lemme.lower() else PART_ATTENDUE_NOM
+    champs = set(champs_de(etiquettes)[2:])
     if "Y" in champs:
         return 0.25
     if "Q" in champs:
@@ -232,50 +291,112 @@ def forme_comptee(etiquettes: str, wikipedia: bool) -> bool:
     """
     if not etiquettes.startswith(":V"):
         return True
-    temps = set(etiquettes.split(";")[0].split(":")[2:])
+    temps = set(champs_de(etiquettes)[2:])
     if wikipedia:
         return bool(temps & {"Y", "Q", "P"})
     return not temps <= {"Is", "Sq", "1s", "2s", "3s", "1p", "2p", "3p", "1ś", "1ŝ"}
 
 
-def masses(entrees, rangs: dict[str, int], wikipedia: bool) -> dict[str, float]:
-    """Lemma -> its share of the source's words, with ranks read as Zipf's law.
+def feminins_d_un_autre(entrees, listes: list[dict[str, int]]) -> set[tuple[str, str]]:
+    """(form, lemma) pairs of feminine forms that are most likely another word.
+
+    A noun or adjective whose masculine forms neither list ranks gets no rank
+    from a feminine form that is, or may be, a noun: "tortue" is the animal,
+    not the feminine of the rare "tortu"; "gourde" the flask, not the feminine
+    of "gourd", which the lexicon files under it.
+    """
+    def classee(forme: str) -> bool:
+        return any(forme.lower() in rangs for rangs in listes)
+
+    masculin_classe: dict[str, bool] = {}
+    noms: set[str] = set()
+    for forme, lemme, etiquettes, sous_dico in entrees:
+        champs = champs_de(etiquettes)
+        if sous_dico not in SOUS_DICTIONNAIRES or champs[1:2] not in (["N"], ["A"]):
+            continue
+        if "N" in champs:
+            noms.add(forme)
+        if "f" not in champs:
+            masculin_classe[lemme] = masculin_classe.get(lemme, False) or classee(forme)
+    return {(forme, lemme) for forme, lemme, etiquettes, _ in entrees
+            if forme in noms and masculin_classe.get(lemme) is False
+            and "f" in champs_de(etiquettes) and champs_de(etiquettes)[1] in ("N", "A")}
+
+
+def sans_fautes_d_accent(rangs: dict[str, int], formes) -> dict[str, int]:
+    """The ranks less the forms that are mostly another word with its accents wrong.
+
+    Subtitles drop and misplace accents: "faîtes" is mostly "faites", "foret"
+    mostly "forêt". A form gets no rank when a form of another word spelt with
+    the same letters is RAPPORT_FAUTE_D_ACCENT times as frequent or more.
+    """
+    lemmes_de: dict[str, set[str]] = defaultdict(set)
+    for forme, lemme in formes:
+        lemmes_de[forme.lower()].add(lemme)
+    jumeaux: dict[str, list[str]] = defaultdict(list)
+    for forme in lemmes_de:
+        if forme in rangs:
+            jumeaux[plier(forme)].append(forme)
+    fautives = {forme for groupe in jumeaux.values() for forme in groupe
+                for autre in groupe
+                if not lemmes_de[autre] <= lemmes_de[forme]
+                and rangs[forme] + 10 >= RAPPORT_FAUTE_D_ACCENT * (rangs[autre] + 10)}
+    return {forme: rang for forme, rang in rangs.items() if forme not in fautives}
+
+
+def masses(entrees, rangs: dict[str, int], wikipedia: bool,
+           exclues: set[tuple[str, str]]) -> tuple[dict[str, float], dict[str, Counter[str]]]:
+    """Lemma -> its share of the source's words, with ranks read as Zipf's law;
+    and lemma -> the mass each of its forms brought it, for the review.
 
     A form several lemmas share ("livre": the noun and the verb "livrer") is
     split between them. Proper nouns take part as lemmas of their own
-    (prefixed with "*"), so that a name does not lift a common noun.
+    (prefixed with "*"); a country's name takes all of a form it shares that
+    the common word's other forms do not explain ("chili" is mostly the
+    country). Only the entries of SOUS_DICTIONNAIRES count: a spelling of the
+    1990 reform ("assoir") would take a share of "assis" from "asseoir". The
+    (form, lemma) pairs of `exclues` get nothing either.
     """
     # form -> lemma -> expected share (dicts keep the lexicon's order)
     lemmes_de: dict[str, dict[str, float]] = defaultdict(dict)
     base_de: dict[str, set[str]] = defaultdict(set)
-    for forme, lemme, etiquettes, _ in entrees:
-        if not forme_comptee(etiquettes, wikipedia):
+    pays: set[str] = set()
+    for forme, lemme, etiquettes, sous_dico in entrees:
+        if (sous_dico not in SOUS_DICTIONNAIRES or (forme, lemme) in exclues
+                or not forme_comptee(etiquettes, wikipedia)):
             continue
         ident = "*" + lemme if est_propre(lemme, etiquettes) else lemme
-        forme = forme.lower()
-        if forme not in rangs:
+        if ident.startswith("*") and "#P" in etiquettes:
+            pays.add(ident)
+        cle = forme.lower()
+        if cle not in rangs:
             continue
-        part = part_attendue(etiquettes)
-        lemmes_de[forme][ident] = max(part, lemmes_de[forme].get(ident, 0.0))
-        if forme == lemme.lower():
-            base_de[forme].add(ident)
+        part = part_attendue(forme, lemme, etiquettes)
+        lemmes_de[cle][ident] = max(part, lemmes_de[cle].get(ident, 0.0))
+        if cle == lemme.lower():
+            base_de[cle].add(ident)
 
     def frequence(forme: str) -> float:
         return 1.0 / (rangs[forme] + 10)
 
+    apports: dict[str, Counter[str]] = defaultdict(Counter)
     propre: Counter[str] = Counter()  # mass of the unshared forms
     for forme, lemmes in lemmes_de.items():
         if len(lemmes) == 1:
-            propre[next(iter(lemmes))] += frequence(forme)
+            lemme = next(iter(lemmes))
+            propre[lemme] += frequence(forme)
+            apports[lemme][forme] += frequence(forme)
     masse: Counter[str] = Counter(propre)
     # First the shared base forms: a lemma with unshared forms is expected to
     # use this one too, in its usual share; what they do not explain goes to
-    # the lemmas whose base form this is ("type", not "typer").
+    # the country whose name this is, else to the lemmas whose base form this
+    # is ("type", not "typer"), names included.
     for forme, lemmes in lemmes_de.items():
         bases = [l for l in lemmes if l in base_de[forme]]
         if len(lemmes) > 1 and bases:
             attendu = {l: p * propre[l] for l, p in lemmes.items() if propre[l] > 0}
-            repartir(masse, frequence(forme), attendu, bases)
+            repartir(masse, apports, forme, frequence(forme), attendu,
+                     [l for l in bases if l in pays] or bases)
     # Then the other shared forms ("armes": the noun's plural or the verb's
     # second person), by what each lemma gathered so far.
     avant = dict(masse)
@@ -283,25 +404,30 @@ def masses(entrees, rangs: dict[str, int], wikipedia: bool) -> dict[str, float]:
         if len(lemmes) > 1 and not base_de[forme] & set(lemmes):
             attendu = {l: p * avant.get(l, 0.0) for l, p in lemmes.items()}
             if sum(attendu.values()) > 0:
-                repartir(masse, frequence(forme), {l: a for l, a in attendu.items() if a}, [])
+                repartir(masse, apports, forme, frequence(forme),
+                         {l: a for l, a in attendu.items() if a}, [])
             else:
-                repartir(masse, frequence(forme), {}, list(lemmes))
-    return masse
+                repartir(masse, apports, forme, frequence(forme), {}, list(lemmes))
+    return masse, apports
 
 
-def repartir(masse: Counter[str], f: float, attendu: dict[str, float],
-             autres: list[str]) -> None:
+def repartir(masse: Counter[str], apports: dict[str, Counter[str]], forme: str, f: float,
+             attendu: dict[str, float], autres: list[str]) -> None:
     """Shares f among lemmas by expectation; the unexpected rest to `autres`,
     or in proportion again when there are none."""
+    parts: Counter[str] = Counter()
     total = sum(attendu.values())
     if f <= total or not autres:
         for l, a in attendu.items():
-            masse[l] += f * a / total
-        return
-    for l, a in attendu.items():
-        masse[l] += a
-    for l in autres:
-        masse[l] += (f - total) / len(autres)
+            parts[l] += f * a / total
+    else:
+        for l, a in attendu.items():
+            parts[l] += a
+        for l in autres:
+            parts[l] += (f - total) / len(autres)
+    for l, part in parts.items():
+        masse[l] += part
+        apports[l][forme] += part
 
 
 def score(masse: float) -> float | None:
@@ -339,20 +465,47 @@ def lire_exclusions() -> dict[str, str]:
     return {mot: reste.split(":")[0] for mot, reste in exclus.items()}
 
 
-def lire_niveaux() -> dict[str, int]:
-    """Word -> level set by hand, from tools/wordlists-niveaux.txt."""
-    niveaux = lire_decisions(FICHIER_NIVEAUX, lambda r: re.fullmatch(r"[123]\b.*\S.*", r))
-    return {mot: int(reste[0]) for mot, reste in niveaux.items()}
+def lire_niveaux() -> dict[str, tuple[int, str, str]]:
+    """Word -> (level, kind, reason) set by hand, from tools/wordlists-niveaux.txt."""
+    niveaux = lire_decisions(FICHIER_NIVEAUX, lambda r: re.fullmatch(
+        r"[123] (" + "|".join(GENRES_NIVEAUX) + r"): \S.*", r))
+    return {mot: (int(reste[0]), reste[2:].split(":")[0], reste.split(":", 1)[1].strip())
+            for mot, reste in niveaux.items()}
+
+
+def verifier_niveau(cle: str, niveau: int, genre: str, motif: str, par_rangs: int | None,
+                    classee: bool, rangs: list[dict[str, int]]) -> str | None:
+    """What is wrong with a level set by hand, given the level the ranks give and
+    whether a list ranks the word itself; None when nothing is."""
+    rarete = par_rangs or 4
+    if par_rangs == niveau:
+        return "the ranks give that level anyway: the line goes"
+    if genre == "homographe":
+        cite = re.search(r'"([^"]+)"', motif)
+        if not cite or not any(cite.group(1) in r for r in rangs):
+            return "a homograph's rank needs the ranked form quoted first"
+    elif genre == "adulte":
+        if par_rangs != 1 or niveau != 2:
+            return f"adulte moves a word of level 1 to 2, the ranks give {par_rangs or 'none'}"
+    elif genre == "absent":
+        if classee:
+            return "a list ranks it: sous-classe, not absent"
+    elif genre == "sous-classe":
+        if not classee:
+            return "no list ranks it: absent, not sous-classe"
+    if genre in ("absent", "sous-classe") and rarete <= niveau:
+        return f"the ranks give level {par_rangs}, not rarer than {niveau}"
+    return None
 
 
 def lire_grossieretes() -> set[str]:
     """Profanity list entries of five letters, without accents."""
     mots: list[str] = []
     liste = trouver_paquet(PAQUET_GROSSIERETES_FR) / "list.txt"
-    mots += liste.read_text(encoding="utf-8").splitlines()
+    mots += lire_source(liste).decode("utf-8").splitlines()
     multi = trouver_paquet(PAQUET_GROSSIERETES_MULTI)
     for nom in ("fr.json", "fr-CA-u-sd-caqc.json"):
-        mots += json.loads((multi / nom).read_text(encoding="utf-8"))
+        mots += json.loads(lire_source(multi / nom).decode("utf-8"))
     return {cle for mot in mots if (cle := sans_accents(mot.strip()))}
 
 
@@ -363,7 +516,8 @@ def lire_grossieretes() -> set[str]:
 def choisir_mots(details: bool = False) -> list[list[str]]:
     entrees = lire_lexique()
     paquet = trouver_paquet(PAQUET_FREQUENCES) / "src"
-    sous_titres = lire_rangs(paquet / "commonWords.json")
+    formes = [(f, l) for f, l, _, s in entrees if s in SOUS_DICTIONNAIRES]
+    sous_titres = sans_fautes_d_accent(lire_rangs(paquet / "commonWords.json"), formes)
     wikipedia = lire_rangs(paquet / "wikipedia.json")
     grossieretes = lire_grossieretes() - ACCEPTES_MALGRE_GROSSIERETES
     exclusions = lire_exclusions()
@@ -381,17 +535,30 @@ def choisir_mots(details: bool = False) -> list[list[str]]:
     if set(exclusions) & set(niveaux_imposes):
         echouer(f"both excluded and given a level: {sorted(set(exclusions) & set(niveaux_imposes))}")
 
-    masse_st = masses(entrees, sous_titres, wikipedia=False)
-    masse_wp = masses(entrees, wikipedia, wikipedia=True)
+    exclues = feminins_d_un_autre(entrees, [sous_titres, wikipedia])
+    masse_st, apports_st = masses(entrees, sous_titres, False, exclues)
+    masse_wp, apports_wp = masses(entrees, wikipedia, True, exclues)
 
     retraits: Counter[str] = Counter()
     motif_de: dict[str, str] = {}
     notes: dict[str, tuple[float | None, float | None, str]] = {}
-    classement: list[tuple[float, str]] = []
     niveau_de: dict[str, int] = {}
+    a_la_main: dict[str, int | None] = {}  # word -> the level its ranks give
+    sans_rang_propre: list[str] = []
+    fautes: list[str] = []  # in the levels set by hand
     for cle in sorted(par_cle):
         liste = par_cle[cle]
         bases = [(e, n) for e in liste if (n := nature_de_base(*e))]
+        niveau = None
+        if bases:
+            lemmes = sorted({e[1] for e, _ in bases})
+            st = score(sum(masse_st[l] for l in lemmes))
+            wp = score(sum(masse_wp[l] for l in lemmes))
+            notes[cle] = (st, wp, ",".join(lemmes))
+            valeurs = [v for v in (st, None if wp is None else wp - DECOTE_WIKIPEDIA)
+                       if v is not None]
+            familiarite = max(valeurs, default=-math.inf)
+            niveau = next((n for n, seuil in enumerate(SEUILS, 1) if familiarite >= seuil), None)
         if not bases:
             motif = "not a lemma: " + motif_non_lemme(liste)
         elif cle not in NOMS_ISSUS_DE_FLEXIONS and (flechi := lu_comme_flechi(liste, bases)):
@@ -402,24 +569,22 @@ def choisir_mots(details: bool = False) -> list[list[str]]:
             motif = "profanity list"
         elif reserve(cle):
             motif = "reserved"
+        elif cle in niveaux_imposes:
+            impose, genre, raison = niveaux_imposes[cle]
+            classee = bool({e[0].lower() for e, _ in bases} & (set(sous_titres) | set(wikipedia)))
+            if erreur := verifier_niveau(cle, impose, genre, raison, niveau, classee,
+                                         [sous_titres, wikipedia]):
+                fautes.append(f"{cle} {impose} {genre}: {erreur}")
+            niveau_de[cle] = impose
+            a_la_main[cle] = niveau
+            retraits[f"level set by hand ({genre}): {niveau or 'none'} -> {impose}"] += 1
+            continue
+        elif niveau:
+            niveau_de[cle] = niveau
+            if not {e[0].lower() for e, _ in bases} & (set(sous_titres) | set(wikipedia)):
+                sans_rang_propre.append(cle)
+            continue
         else:
-            lemmes = sorted({e[1] for e, _ in bases})
-            st = score(sum(masse_st[l] for l in lemmes))
-            wp = score(sum(masse_wp[l] for l in lemmes))
-            notes[cle] = (st, wp, ",".join(lemmes))
-            valeurs = [v for v in (st, None if wp is None else wp - DECOTE_WIKIPEDIA)
-                       if v is not None]
-            familiarite = max(valeurs, default=-math.inf)
-            niveau = next((n for n, seuil in enumerate(SEUILS, 1) if familiarite >= seuil), None)
-            if cle in niveaux_imposes:
-                if niveau == niveaux_imposes[cle]:
-                    echouer(f"{FICHIER_NIVEAUX.name}: {cle} is at level {niveau} anyway")
-                niveau_de[cle] = niveaux_imposes[cle]
-                retraits[f"level set by hand: {niveau or 'none'} -> {niveau_de[cle]}"] += 1
-                continue
-            if niveau:
-                niveau_de[cle] = niveau
-                continue
             motif = "too rare (or unranked)"
         if cle in niveaux_imposes or (cle in exclusions and not motif.startswith("hand")):
             echouer(f"hand-made decision on {cle}, which is left out anyway: {motif}")
@@ -429,11 +594,30 @@ def choisir_mots(details: bool = False) -> list[list[str]]:
     print(f"{len(par_cle)} five-letter keys in the lexicon")
     for motif, nombre in sorted(retraits.items(), key=lambda r: (-r[1], r[0])):
         print(f"  {nombre:5}: {motif}")
+    # The lists miss some common words ("germe", "caler"): a word whose own
+    # spelling neither list ranks holds its level by its other forms alone,
+    # which a namesake may have lent it. Shown for review.
+    print(f"{len(sans_rang_propre)} words placed by the ranks of their other forms alone:")
+    for cle in sans_rang_propre:
+        lemmes = notes[cle][2].split(",")
+        formes = [(part, f"{forme} ({source} {rangs[forme]})")
+                  for source, apports, rangs in (("st", apports_st, sous_titres),
+                                                 ("wp", apports_wp, wikipedia))
+                  for lemme in lemmes for forme, part in apports[lemme].items()]
+        formes.sort(reverse=True)
+        print(f"  {cle} level {niveau_de[cle]}: " + ", ".join(f for _, f in formes[:4]))
     if details:
         for cle in sorted(par_cle):
             st, wp, lemmes = notes.get(cle, (None, None, ""))
-            etat = f"level {niveau_de[cle]}" if cle in niveau_de else motif_de[cle]
+            if cle in niveau_de:
+                etat = f"level {niveau_de[cle]}"
+                if cle in a_la_main:
+                    etat += f" (by hand; by the ranks: {a_la_main[cle] or 'none'})"
+            else:
+                etat = motif_de[cle]
             print(f"{cle}\t{etat}\t{lemmes}\t{format_score(st)}\t{format_score(wp)}")
+    if fautes:
+        echouer(f"{FICHIER_NIVEAUX.name}:\n  " + "\n  ".join(fautes))
     return [sorted(c for c, n in niveau_de.items() if n == niveau) for niveau in (1, 2, 3)]
 
 
