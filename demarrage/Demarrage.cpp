@@ -3,7 +3,9 @@
 #include "app/Donnees.h"
 #include "app/EcritureAtomique.h"
 #include "app/ListesMots.h"
+#include "app/Reglages.h"
 #include "bonus/Carte.h"
+#include "game/MotsTires.h"
 #include "scores/EmplacementScores.h"
 #include "scores/FichierScores.h"
 
@@ -81,6 +83,8 @@ bool Charger_Donnees(EtatJeu& e, const QString& dossierProgramme, IDialoguesChar
     const QString dossierScores = Choisir_Dossier_Scores(dossierProgramme, listesAupres);
     Nettoyer_Temporaires(dossierScores);
     emplacements.scores = QDir(dossierScores).filePath(QString::fromLatin1(NOM_FICHIER_SCORES));
+    emplacements.motsTires = QDir(dossierScores).filePath(QString::fromLatin1(NOM_FICHIER_MOTS));
+    emplacements.reglages = Chemin_Reglages();
     Charger_Scores(e, emplacements.scores);
 
     Remplir_Alignements(e);

@@ -1,6 +1,7 @@
 // VERLO: start-up. Loads what the game needs, then lives on window events.
 
 #include "app/EtatJeu.h"
+#include "app/Reglages.h"
 #include "app/controles/Apparence.h"
 #include "demarrage/Demarrage.h"
 #include "demarrage/DialoguesChargement.h"
@@ -76,7 +77,7 @@ int main(int argc, char* argv[]) {
     if (!Charger_Donnees(etat, QCoreApplication::applicationDirPath(), dialogues, emplacements))
         return 1;
 
-    Form1 form1(etat, services, emplacements);
+    Form1 form1(etat, services, emplacements, Lire_Reglages(emplacements.reglages));
     // Back to the arrow before the window maps, so that it never needs a cursor of its own.
     QApplication::restoreOverrideCursor();
     form1.show();

@@ -36,7 +36,7 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QRect& g, const QStrin
 
 } // namespace
 
-Form3::Form3(QWidget* principale) : QDialog(principale) {
+Form3::Form3(QWidget* principale, bool couleursAdaptees) : QDialog(principale) {
     preparerFenetre(this, QStringLiteral("Form3"), TITRE_FORM3, 9480, 6045, couleurs::gris);
 
     Panel3D1 = panneau(this, QStringLiteral("Panel3D1"), twips(60, 60, 9375, 5955), QString(), 8.25,
@@ -52,8 +52,8 @@ Form3::Form3(QWidget* principale) : QDialog(principale) {
                                       "tout moment mais sa mise à jour éventuelle ne peut "
                                       "intervenir qu'en Fin de Partie (10 mots proposés)."),
                        9.75, couleurs::noir);
-    creerRegles();
-    creerExemple();
+    creerRegles(couleursAdaptees);
+    creerExemple(couleursAdaptees);
     creerScores();
     SSPanel1 = panneau(
         Panel3D1, "SSPanel1", twips(150, 5160, 9105, 675),
@@ -78,7 +78,7 @@ Form3::Form3(QWidget* principale) : QDialog(principale) {
     Panel3D3->setAccessibleName(QStringLiteral("Points"));
 }
 
-void Form3::creerRegles() {
+void Form3::creerRegles(bool couleursAdaptees) {
     Panel3D4 = panneau(Panel3D1, QStringLiteral("Panel3D4"), twips(120, 1710, 4995, 3435),
                        QString(), 8.25, couleurs::noir);
     Etiquette2 = new EtiquetteAide(
@@ -90,19 +90,21 @@ void Form3::creerRegles() {
     colorer(Etiquette2, couleurs::noir, couleurs::gris);
     Etiquette3 = etiquette(Panel3D4, "Etiquette3", twips(120, 1050, 4755, 285),
                            QStringLiteral("4°) Validez, au clavier par \"Enter\" ou \"Return\""));
-    Etiquette1 = etiquette(Panel3D4, "Etiquette1", twips(120, 1380, 2955, 495),
-                           QStringLiteral("Les Lettres à leur place sont signalées dans un fond "
-                                          "vert"));
-    Etiquette4 = etiquette(Panel3D4, "Etiquette4", twips(120, 1980, 3015, 495),
-                           QStringLiteral("Les lettres mal placées sont signalées par un fond "
-                                          "jaune."));
+    Etiquette1 =
+        etiquette(Panel3D4, "Etiquette1", twips(120, 1380, 2955, 495),
+                  QStringLiteral("Les Lettres à leur place sont signalées dans un fond ") +
+                      (couleursAdaptees ? QStringLiteral("orange") : QStringLiteral("vert")));
+    Etiquette4 =
+        etiquette(Panel3D4, "Etiquette4", twips(120, 1980, 3015, 495),
+                  QStringLiteral("Les lettres mal placées sont signalées par un fond ") +
+                      (couleursAdaptees ? QStringLiteral("bleu.") : QStringLiteral("jaune.")));
     Etiquette5 = etiquette(Panel3D4, "Etiquette5", twips(120, 2580, 3015, 735),
                            QStringLiteral("Les lettres inexistantes dans le mot à trouver ne "
                                           "changent pas de couleur."));
 }
 
 // The example is marked by the game's own rule, so that it can never teach another one.
-void Form3::creerExemple() {
+void Form3::creerExemple(bool couleursAdaptees) {
     Panel3D8 = panneau(Panel3D4, QStringLiteral("Panel3D8"), twips(3120, 1320, 1695, 285),
                        QStringLiteral("E x e m p l e"), 8.25, couleurs::rougeFonce);
     Panel3D6 = panneau(Panel3D4, QStringLiteral("Panel3D6"), twips(3120, 1620, 1695, 1695),
@@ -118,8 +120,9 @@ void Form3::creerExemple() {
         for (int c = 0; c < 5; ++c) {
             const int k = 5 * r + c;
             // A letter the word does not hold stays on the panel's face.
-            QColor fond =
-                marques[c] == Marque::Absente ? couleurs::faceBouton : couleurMarque(marques[c]);
+            QColor fond = marques[c] == Marque::Absente
+                              ? couleurs::faceBouton
+                              : couleurMarque(marques[c], couleursAdaptees);
             // The found word is shown as the solution row shows it.
             if (trouve)
                 fond = couleurs::vertFonce;

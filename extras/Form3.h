@@ -21,8 +21,9 @@ inline const QString TITRE_FORM3 = QStringLiteral("   Aide  sur   VERLO");
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    /** `principale`: the main window, which the window covers. */
-    explicit Form3(QWidget* principale);
+    /** `principale`: the main window, which the window covers; `couleursAdaptees`: the
+     * example and the sentences that name its colours show the colours the board shows. */
+    explicit Form3(QWidget* principale, bool couleursAdaptees = false);
 
     Panel3D* Panel3D1 = nullptr;
     Panel3D* Panel3D2 = nullptr;
@@ -49,8 +50,8 @@ public:
     void reject() override;
 
 private:
-    void creerRegles();
-    void creerExemple();
+    void creerRegles(bool couleursAdaptees);
+    void creerExemple(bool couleursAdaptees);
     void creerScores();
     void Form_Load(QWidget* principale);
     void Quitter_Click();

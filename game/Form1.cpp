@@ -38,8 +38,10 @@ Panel3D* panneau(QWidget* parent, const QString& nom, const QRect& g, const QStr
 
 } // namespace
 
-Form1::Form1(EtatJeu& etat, const Services& services, Emplacements emplacements, QWidget* parent)
-    : QWidget(parent), e(etat), s(services), emplacements_(std::move(emplacements)) {
+Form1::Form1(EtatJeu& etat, const Services& services, Emplacements emplacements, Reglages reglages,
+             QWidget* parent)
+    : QWidget(parent), e(etat), s(services), emplacements_(std::move(emplacements)),
+      reglages_(reglages), motsTires_(emplacements_.motsTires) {
     Signaler_Fermeture(false);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("   V E R L O  Version 32 bits  1.4  -  l'équipe VERLO"));
@@ -66,6 +68,7 @@ void Form1::finirConstruction() {
     creerBoites();
     Nommer_Controles();
     ordreTabulation();
+    creerActions();
     Nouveau->setFocus(); // tab index 0; focusing also wakes the accessibility bridge
     chargerImages();
 }
@@ -142,6 +145,8 @@ void Form1::creerBoites() {
         colorer(boite, couleurs::noir, couleurs::cyan);
         boite->hide();
         boite->raise(); // above the icon that shares its place
+        // The window's menu rather than the box's own edit menu.
+        boite->setContextMenuPolicy(Qt::NoContextMenu);
         Mot_J(j) = boite;
         connect(boite, &QLineEdit::textChanged, this, &Form1::Mot_J_Change);
         boite->installEventFilter(this);
@@ -184,6 +189,7 @@ void Form1::creerPlateau() {
     BH_Temps->setSingleStep(5);
     BH_Temps->setPageStep(5);
     BH_Temps->setFocusPolicy(Qt::StrongFocus);
+    BH_Temps->setContextMenuPolicy(Qt::NoContextMenu); // the window's menu
 
     Etiq_Temps = new QLabel(QStringLiteral("60"), Cadre_Temps);
     Etiq_Temps->setObjectName(QStringLiteral("Etiq_Temps"));

@@ -5,8 +5,10 @@
 #include "app/Emplacements.h"
 #include "app/EtatJeu.h"
 #include "app/Marquage.h"
+#include "app/Reglages.h"
 #include "app/Services.h"
 #include "app/Tableau.h"
+#include "game/MotsTires.h"
 
 #include <QWidget>
 
@@ -14,6 +16,8 @@ class Bouton;
 class Cadre3D;
 class Image;
 class Panel3D;
+class QAction;
+class QMenu;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -27,8 +31,9 @@ inline const QString TITRE_FORM1 =
 class Form1 : public QWidget {
     Q_OBJECT
 public:
+    /** `reglages`: the options the player chose in an earlier run. */
     Form1(EtatJeu& etat, const Services& services, Emplacements emplacements,
-          QWidget* parent = nullptr);
+          Reglages reglages = {}, QWidget* parent = nullptr);
 
     // Controls, under the names the rest of the game uses to reach them.
     QTimer* Minuterie1 = nullptr;
@@ -69,6 +74,18 @@ public:
     /** What each board cell tells of its letter; its colour shows it. */
     Tableau<Marque, 1, 25> Marques_Plateau;
 
+    // The context menu (right button, Menu key, Shift+F10) and its keys, in the menu's order.
+    QAction* Action_Aide = nullptr;            // F1
+    QAction* Action_Nouvelle_Partie = nullptr; // Ctrl+N
+    QAction* Action_Scores = nullptr;
+    QAction* Action_Son = nullptr;      // checked while the loudspeaker is on
+    QAction* Action_Couleurs = nullptr; // marks and lead told apart by every colour vision
+    QAction* Action_Mots = nullptr;     // no hidden word given again before its round ends
+    QAction* Action_A_Propos = nullptr;
+    QAction* Action_Quitter = nullptr; // Ctrl+Q
+    /** The menu, made at its first opening. */
+    QMenu* Menu_Contexte();
+
     /** What a screen reader says of board cell (ligne, colonne): "ligne 2, colonne 3 : R, mal
      * placée". */
     QString Annonce_Cellule(int ligne, int colonne) const;
@@ -76,6 +93,7 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* ev) override;
     void closeEvent(QCloseEvent* ev) override;
+    void contextMenuEvent(QContextMenuEvent* ev) override;
 
 private:
     // Construction (Form1.cpp)
@@ -141,7 +159,18 @@ private:
     void Scores_Click();
     void Reprendre_Apres_Scores();
 
+    // The context menu, its keys and the options it alone offers (Form1_Menu.cpp)
+    void creerActions();
+    void Ouvrir_Menu(const QPoint& ou);
+    void Couleurs_Click(bool adaptees);
+    void Mots_Click(bool sansRetour);
+    void Colorer_Meneur();
+
     EtatJeu& e;
     Services s;
     const Emplacements emplacements_;
+    Reglages reglages_;
+    MotsTires motsTires_;
+    QMenu* menu_ = nullptr;
+    bool meneurMontre_ = false; // the lead colours show: since the first points of the game
 };

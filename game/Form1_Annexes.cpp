@@ -9,12 +9,14 @@
 #include "extras/Form2.h"
 #include "extras/Form3.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 void Form1::Son_Off_Click() {
     Son_Off->hide();
     Son_On->show();
     e.Son_Actif = true;
+    Action_Son->setChecked(true);
     s.son.preparer();
     Retour_Focus();
 }
@@ -23,6 +25,7 @@ void Form1::Son_On_Click() {
     Son_On->hide();
     Son_Off->show();
     e.Son_Actif = false;
+    Action_Son->setChecked(false);
     Retour_Focus();
 }
 
@@ -38,7 +41,7 @@ void Form1::A_Propos_Click() {
 
 void Form1::Aide_Click() {
     {
-        Form3 aide(this);
+        Form3 aide(this, reglages_.couleursAdaptees);
         aide.exec();
     }
     Retour_Focus();

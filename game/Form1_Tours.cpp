@@ -17,7 +17,9 @@ void Form1::Choisir_Mot() {
     s.hasard.reensemencer(s.horloge.heureDuJour());
     const double r = s.hasard.suivant();
     const int n = e.Nb_Mots(e.Niveau);
-    const int k = std::clamp(static_cast<int>(std::floor(n * r + 1)), 1, std::max(n, 1));
+    const int k = reglages_.motsSansRetour
+                      ? motsTires_.tirer(e, e.Niveau, r)
+                      : std::clamp(static_cast<int>(std::floor(n * r + 1)), 1, std::max(n, 1));
     e.Mot_Cherche = e.Liste_Mots(e.Niveau, k);
     Mot(1)->setText(e.Mot_Cherche.texte().left(1));
 }
@@ -25,7 +27,7 @@ void Form1::Choisir_Mot() {
 // The mark is written first: the colour and the screen reader follow it.
 void Form1::Marquer_Case(int k, Marque m) {
     Marques_Plateau(k) = m;
-    Mot(k)->setBackColor(couleurMarque(m));
+    Mot(k)->setBackColor(couleurMarque(m, reglages_.couleursAdaptees));
 }
 
 void Form1::Effacer_Plateau() {
@@ -45,6 +47,7 @@ void Form1::Init_Partie() {
         Mot_J(p)->clear();
         Score(p)->setText(QStringLiteral("000"));
         Score(p)->setForeColor(couleurs::noir);
+        meneurMontre_ = false;
         e.Qualifie(p) = false;
         e.Mots_Joues(p) = 0;
         Num_Mot(p)->setText(QString());

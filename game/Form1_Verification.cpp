@@ -87,12 +87,19 @@ void Form1::Compter_Points() {
 // The current player's score, and who leads: after a found word and after a paid bonus line.
 void Form1::Montrer_Scores() {
     Score(e.Joueur)->setText(Points_En_Texte(e.Score_J(e.Joueur)));
+    Colorer_Meneur();
+}
+
+// Equal scores both show as leading.
+void Form1::Colorer_Meneur() {
+    meneurMontre_ = true;
+    const bool adaptees = reglages_.couleursAdaptees;
     const bool premierDevant = e.Score_J(1) > e.Score_J(2);
-    Score(1)->setForeColor(premierDevant ? couleurs::vert : couleurs::rouge);
-    Score(2)->setForeColor(premierDevant ? couleurs::rouge : couleurs::vert);
+    Score(1)->setForeColor(couleurMeneur(premierDevant, adaptees));
+    Score(2)->setForeColor(couleurMeneur(!premierDevant, adaptees));
     if (e.Score_J(1) == e.Score_J(2)) {
-        Score(1)->setForeColor(couleurs::vert);
-        Score(2)->setForeColor(couleurs::vert);
+        Score(1)->setForeColor(couleurMeneur(true, adaptees));
+        Score(2)->setForeColor(couleurMeneur(true, adaptees));
     }
 }
 

@@ -173,12 +173,12 @@ void colorer(QWidget* w, const QColor& texte, const QColor& fond) {
     w->setPalette(p);
 }
 
-QColor couleurMarque(Marque m) {
+QColor couleurMarque(Marque m, bool adaptees) {
     switch (m) {
     case Marque::BienPlacee:
-        return couleurs::vert;
+        return adaptees ? couleurs::adapteeBienPlacee : couleurs::vert;
     case Marque::MalPlacee:
-        return couleurs::jaune;
+        return adaptees ? couleurs::adapteeMalPlacee : couleurs::jaune;
     case Marque::Debut:
         return couleurs::cyan;
     case Marque::Aucune:
@@ -186,6 +186,12 @@ QColor couleurMarque(Marque m) {
         break;
     }
     return couleurs::gris;
+}
+
+QColor couleurMeneur(bool devant, bool adaptees) {
+    if (adaptees)
+        return devant ? couleurs::adapteeDevant : couleurs::adapteeDerriere;
+    return devant ? couleurs::vert : couleurs::rouge;
 }
 
 QRect twips(int gauche, int haut, int largeur, int hauteur) {

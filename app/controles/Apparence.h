@@ -41,8 +41,15 @@ QString indice(const char* nom, int i);
 void preparerFenetre(QDialog* fenetre, const QString& nom, const QString& titre, int largeur,
                      int hauteur, const QColor& fond);
 
-/** The background of a board cell (or of the Help window's example) showing a mark. */
-QColor couleurMarque(Marque m);
+/**
+ * The background of a board cell (or of the Help window's example) showing a mark: the
+ * game's own colours, or (`adaptees`) colours told apart with every common colour-vision
+ * deficiency.
+ */
+QColor couleurMarque(Marque m, bool adaptees = false);
+
+/** The text colour of the score of the player who leads (or ties), or trails. */
+QColor couleurMeneur(bool devant, bool adaptees = false);
 
 /** Sets a widget's text and background colours; an invalid colour keeps the palette's. */
 void colorer(QWidget* w, const QColor& texte, const QColor& fond = QColor());
@@ -63,4 +70,10 @@ inline const QColor vertMoyen(0, 128, 0);
 inline const QColor violet(128, 0, 128);
 inline const QColor orange(255, 128, 0);
 inline const QColor barreTemps(192, 0, 0);
+// Told apart by every common colour-vision deficiency (tools/daltonisme.py measures them):
+// the two marks, then the leading and the trailing score.
+inline const QColor adapteeBienPlacee(255, 100, 0);
+inline const QColor adapteeMalPlacee(100, 115, 245);
+inline const QColor adapteeDevant(180, 60, 0);
+inline const QColor adapteeDerriere(0, 60, 160);
 } // namespace couleurs

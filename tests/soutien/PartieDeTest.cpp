@@ -21,7 +21,7 @@ PartieDeTest::PartieDeTest(const QStringList& liste1, const QStringList& liste2,
             e.Liste_Mots(n, k + 1) = Texte5(listes[n - 1][k]);
         e.Nb_Mots(n) = static_cast<std::int16_t>(listes[n - 1].size());
     }
-    f = std::make_unique<Form1>(e, d.services(), Emplacements{"/nonexistent/S.SCO"});
+    f = std::make_unique<Form1>(e, d.services(), Emplacements{"/nonexistent/S.SCO", {}, {}});
     f->show();
     f->activateWindow();
     if (!QTest::qWaitForWindowActive(f.get()))
