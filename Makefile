@@ -10,8 +10,9 @@ CMAKE_FLAGS ?=
 PACKAGES := build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
             qt6-translations-l10n qt6-qpa-plugins libgl-dev libxkbcommon-dev fonts-liberation2
 
-# The player's score table beside the built game: `make clean` leaves it in place.
-SCORES   := VERLO-SB.SCO
+# The player's score table and drawn-words memory beside the built game: `make clean` leaves
+# them in place.
+GARDES   := VERLO-SB.SCO VERLO-MOTS.DAT
 
 # Fuzzing needs clang's libFuzzer; the sanitized suite is built by the usual compiler.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
@@ -69,9 +70,9 @@ format:
 
 clean:
 	@if [ -d $(BUILD) ]; then \
-	    find $(BUILD) -mindepth 1 -maxdepth 1 ! -name $(SCORES) -exec rm -rf {} +; \
-	    if [ -f $(BUILD)/$(SCORES) ]; then echo "$(BUILD)/$(SCORES) (scores) kept"; \
-	    else rmdir $(BUILD); fi; \
+	    find $(BUILD) -mindepth 1 -maxdepth 1 $(foreach g,$(GARDES),! -name $(g)) -exec rm -rf {} +; \
+	    for g in $(GARDES); do [ ! -e $(BUILD)/$$g ] || echo "$(BUILD)/$$g kept"; done; \
+	    rmdir $(BUILD) 2>/dev/null || true; \
 	fi
 	rm -rf $(SANITIZE_BUILD) build-fuzz
 
