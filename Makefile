@@ -7,8 +7,10 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
 # libxkbcommon-dev: Qt's CMake files look for it, and say so loudly when it is missing.
+# pandoc: the manual page's converter.
 PACKAGES := build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
-            qt6-translations-l10n qt6-qpa-plugins libgl-dev libxkbcommon-dev fonts-liberation2
+            qt6-translations-l10n qt6-qpa-plugins libgl-dev libxkbcommon-dev fonts-liberation2 \
+            pandoc
 
 # The player's score table beside the built game: `make clean` leaves it in place.
 SCORES   := VERLO-SB.SCO
