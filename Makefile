@@ -7,8 +7,12 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
 # libxkbcommon-dev: Qt's CMake files look for it, and say so loudly when it is missing.
+# pandoc: the manual page's converter.
 PACKAGES := build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
-            qt6-translations-l10n qt6-qpa-plugins libgl-dev libxkbcommon-dev fonts-liberation2
+            qt6-translations-l10n qt6-qpa-plugins libgl-dev libxkbcommon-dev fonts-liberation2 \
+            pandoc
+# The package is built by Debian's own tools (debian/).
+PAQUET_PACKAGES := debhelper
 
 # The player's score table and drawn-words memory beside the built game: `make clean` leaves
 # them in place.
@@ -24,7 +28,8 @@ FUZZ_SECONDS ?= 60
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test package deps build clean format test-sanitize deps-fuzz fuzz deps-bench
+.PHONY: all run test package deps build clean format test-sanitize deps-fuzz fuzz deps-bench \
+        deps-paquet
 
 all: build
 
@@ -45,8 +50,9 @@ test: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-package: build
-	cd $(BUILD) && cpack
+# A build of its own, with Debian's flags, from a copy of the sources (tools/paquet.sh).
+package: deps-paquet
+	tools/paquet.sh $(BUILD) $(JOBS)
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build folder.
 test-sanitize: deps
@@ -60,6 +66,9 @@ deps-fuzz:
 
 deps-bench:
 	@./tools/install-deps.sh $(PACKAGES) $(BENCH_PACKAGES)
+
+deps-paquet:
+	@./tools/install-deps.sh $(PACKAGES) $(PAQUET_PACKAGES)
 
 # Each reader fuzzed FUZZ_SECONDS (see fuzz/run.sh).
 fuzz: deps-fuzz

@@ -103,13 +103,13 @@ void Placer_Boule(EtatJeu& e, int p) {
 std::array<int, 5> Cases_Ligne(const EtatJeu& e, int l) {
     const QString& cases = e.Alignements(l);
     if (cases.size() != 10)
-        throw std::logic_error("alignement " + std::to_string(l) + " non rempli");
+        throw std::logic_error("ligne gagnante " + std::to_string(l) + " non remplie");
     std::array<int, 5> resultat{};
     for (int m = 0; m < 5; ++m) {
         bool ok = false;
         const int c = cases.mid(2 * m, 2).toInt(&ok);
         if (!ok || c < 1 || c > CASES)
-            throw std::logic_error("alignement " + std::to_string(l) + " illisible");
+            throw std::logic_error("ligne gagnante " + std::to_string(l) + " illisible");
         resultat[static_cast<std::size_t>(m)] = c;
     }
     return resultat;
