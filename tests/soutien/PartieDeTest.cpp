@@ -47,16 +47,17 @@ char* toString(Marque m) {
 void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom, QObject* duree) {
     auto* attente = new QTimer(duree ? duree : qApp);
     attente->setInterval(5);
-    QObject::connect(attente, &QTimer::timeout, [attente, dansLaFenetre, nom] {
-        QWidget* d = QApplication::activeModalWidget();
-        if (d && (nom.isEmpty() || d->objectName() == nom)) {
-            attente->stop();
-            attente->deleteLater();
-            const QPointer<QWidget> fenetre(d);
-            dansLaFenetre(d);
-            if (QTest::currentTestFailed() && fenetre)
-                fenetre->close();
-        }
-    });
+    QObject::connect(attente, &QTimer::timeout,
+                     [attente, dansLaFenetre, nom, duree, vue = QPointer<QWidget>()]() mutable {
+                         QWidget* d = QApplication::activeModalWidget();
+                         if (d && d != vue && (nom.isEmpty() || d->objectName() == nom)) {
+                             if (!duree)
+                                 attente->stop(), attente->deleteLater();
+                             vue = d;
+                             dansLaFenetre(d);
+                             if (QTest::currentTestFailed() && vue)
+                                 vue->close();
+                         }
+                     });
     attente->start();
 }

@@ -12,6 +12,7 @@
 #include "app/controles/Panel3D.h"
 #include "game/Form1.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -48,6 +49,10 @@ struct PartieDeTest {
     QString lettre(int ligne, int colonne) const { return f->Mot(ligne * 5 - 5 + colonne)->text(); }
     /** The marks of board line `ligne`, columns 1 to 5: what its colours show. */
     QList<Marque> marques(int ligne) const;
+    /** What a screen reader says of a control. */
+    static QString dit(QObject* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    }
 };
 
 /** A mark as a failed comparison names it. */
@@ -56,8 +61,8 @@ char* toString(Marque m);
 /**
  * Runs `dansLaFenetre` on the next modal window (of that name, if given) as soon as it is up.
  * A check that fails inside closes it, so that the test reports instead of waiting for ever.
- * The watch ends with `duree` (the application by default): a test that may see no modal
- * window gives its own, so that a later test's window is not taken for it.
+ * Given `duree`, every modal window is seen, until `duree` is destroyed: a test that may see
+ * none, or several, gives its own so that a later test's window is not taken for its own.
  */
 void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom = {},
                  QObject* duree = nullptr);
