@@ -1,15 +1,7 @@
 #include "PartieDeTest.h"
 
-#include "app/controles/Apparence.h"
-#include "app/controles/Image.h"
-#include "app/controles/Panel3D.h"
-
 #include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPointer>
-#include <QTest>
-#include <QTimer>
 
 PartieDeTest::PartieDeTest(const QStringList& liste1, const QStringList& liste2,
                            const QStringList& liste3) {
@@ -28,26 +20,6 @@ PartieDeTest::PartieDeTest(const QStringList& liste1, const QStringList& liste2,
         qWarning("window not active: focus checks will fail");
 }
 
-QLineEdit* PartieDeTest::boite() const {
-    return f->Mot_J(e.Joueur);
-}
-
-bool PartieDeTest::vu(const QWidget* w) const {
-    return w->isVisibleTo(f.get());
-}
-
-QWidget* PartieDeTest::focus() const {
-    return f->focusWidget();
-}
-
-void PartieDeTest::entree() const {
-    QTest::keyClick(boite(), Qt::Key_Return);
-}
-
-void PartieDeTest::taper(const QString& texte) const {
-    ::taper(boite(), texte);
-}
-
 void PartieDeTest::proposer(const QString& texte) const {
     boite()->selectAll();
     taper(texte);
@@ -60,57 +32,32 @@ void PartieDeTest::tic(std::int64_t ms) {
     QCoreApplication::sendEvent(f->Minuterie1, &ev);
 }
 
-Marque PartieDeTest::marque(int ligne, int colonne) const {
-    return f->Marques_Plateau((ligne - 1) * 5 + colonne);
+QList<Marque> PartieDeTest::marques(int ligne) const {
+    QList<Marque> m;
+    for (int c = 1; c <= 5; ++c)
+        m << marque(ligne, c);
+    return m;
 }
 
-QString PartieDeTest::lettre(int ligne, int colonne) const {
-    return f->Mot((ligne - 1) * 5 + colonne)->text();
+char* toString(Marque m) {
+    static const char* const noms[]{"Aucune", "Absente", "BienPlacee", "MalPlacee", "Debut"};
+    return qstrdup(noms[static_cast<int>(m)]);
 }
 
-void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom) {
-    auto* attente = new QTimer(qApp);
+void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom, QObject* duree) {
+    auto* attente = new QTimer(duree ? duree : qApp);
     attente->setInterval(5);
-    QObject::connect(attente, &QTimer::timeout, [attente, dansLaFenetre, nom] {
-        QWidget* d = QApplication::activeModalWidget();
-        if (d && (nom.isEmpty() || d->objectName() == nom)) {
-            attente->stop();
-            attente->deleteLater();
-            const QPointer<QWidget> fenetre(d);
-            dansLaFenetre(d);
-            if (QTest::currentTestFailed() && fenetre)
-                fenetre->close();
-        }
-    });
+    QObject::connect(attente, &QTimer::timeout,
+                     [attente, dansLaFenetre, nom, duree, vue = QPointer<QWidget>()]() mutable {
+                         QWidget* d = QApplication::activeModalWidget();
+                         if (d && d != vue && (nom.isEmpty() || d->objectName() == nom)) {
+                             if (!duree)
+                                 attente->stop(), attente->deleteLater();
+                             vue = d;
+                             dansLaFenetre(d);
+                             if (QTest::currentTestFailed() && vue)
+                                 vue->close();
+                         }
+                     });
     attente->start();
-}
-
-QString PartieDeTest::lettre(const QColor& k) {
-    const std::pair<QColor, const char*> noms[]{{couleurs::vert, "G"},  {couleurs::jaune, "Y"},
-                                                {couleurs::gris, "-"},  {couleurs::cyan, "C"},
-                                                {couleurs::rouge, "R"}, {couleurs::noir, "N"}};
-    for (const auto& [c, n] : noms)
-        if (c == k)
-            return QString::fromLatin1(n);
-    return QStringLiteral("?");
-}
-QString PartieDeTest::ligne(int l) const {
-    return suite(5, [&](int c) { return f->Mot(l * 5 - 5 + c)->text(); });
-}
-QString PartieDeTest::couleurs(int l) const {
-    return suite(5, [&](int c) { return lettre(f->Mot(l * 5 - 5 + c)->backColor()); });
-}
-QString PartieDeTest::solution() const {
-    return suite(5, [&](int c) { return vu(f->Réponse(c)) ? f->Réponse(c)->text() : "_"; });
-}
-QString PartieDeTest::plateau() const {
-    return suite(5, [&](int l) { return ligne(l); }) + suite(5, [&](int l) { return couleurs(l); });
-}
-QString PartieDeTest::meneur() const {
-    return suite(2, [&](int j) { return lettre(f->Score(j)->foreColor()); });
-}
-QString PartieDeTest::places() const {
-    return suite(2, [&](int j) {
-        return QString(vu(f->Mot_J(j)) ? "B" : "") + (vu(f->Image1(j)) ? "I" : "");
-    });
 }

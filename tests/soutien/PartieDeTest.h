@@ -12,10 +12,10 @@
 #include "app/controles/Panel3D.h"
 #include "game/Form1.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
-#include <QColor>
 #include <QLineEdit>
 #include <QStringList>
 #include <functional>
@@ -32,37 +32,37 @@ struct PartieDeTest {
                           const QStringList& liste2 = {"SALUT"},
                           const QStringList& liste3 = {"MAMAN"});
 
-    QLineEdit* boite() const;
-    bool vu(const QWidget* w) const;
-    QWidget* focus() const;
-    void entree() const;
+    QLineEdit* boite() const { return f->Mot_J(e.Joueur); }
+    bool vu(const QWidget* w) const { return w->isVisibleTo(f.get()); }
+    QWidget* focus() const { return f->focusWidget(); }
+    void entree() const { QTest::keyClick(boite(), Qt::Key_Return); }
+    void cliquer(QWidget* w) const { ::cliquer(w); }
+    void taper(const QString& texte) const { ::taper(boite(), texte); }
     /** The box's text replaced by `texte`, typed, then Enter. */
     void proposer(const QString& texte) const;
     /** One tick of the answer timer, as its period would have given, `ms` later. */
     void tic(std::int64_t ms = 0);
     /** The mark of board cell (ligne, colonne), and its letter. */
-    Marque marque(int ligne, int colonne) const;
-    QString lettre(int ligne, int colonne) const;
-
-    void cliquer(QWidget* w) const { ::cliquer(w); }
-    void taper(const QString& texte) const;
-    template <class F> static QString suite(int n, F lu) {
-        QString s;
-        for (int c = 1; c <= n; ++c)
-            s += lu(c);
-        return s;
+    Marque marque(int ligne, int colonne) const {
+        return f->Marques_Plateau(ligne * 5 - 5 + colonne);
     }
-    static QString lettre(const QColor& k);
-    QString ligne(int l) const;
-    QString couleurs(int l) const;
-    QString solution() const;
-    QString plateau() const;
-    QString meneur() const;
-    QString places() const;
+    QString lettre(int ligne, int colonne) const { return f->Mot(ligne * 5 - 5 + colonne)->text(); }
+    /** The marks of board line `ligne`, columns 1 to 5: what its colours show. */
+    QList<Marque> marques(int ligne) const;
+    /** What a screen reader says of a control. */
+    static QString dit(QObject* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    }
 };
+
+/** A mark as a failed comparison names it. */
+char* toString(Marque m);
 
 /**
  * Runs `dansLaFenetre` on the next modal window (of that name, if given) as soon as it is up.
  * A check that fails inside closes it, so that the test reports instead of waiting for ever.
+ * Given `duree`, every modal window is seen, until `duree` is destroyed: a test that may see
+ * none, or several, gives its own so that a later test's window is not taken for its own.
  */
-void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom = {});
+void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom = {},
+                 QObject* duree = nullptr);
