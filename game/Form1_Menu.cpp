@@ -38,7 +38,7 @@ QAction* option(QWidget* fenetre, const char* nom, const QString& texte, bool co
 void Form1::creerActions() {
     Action_Aide = action(this, "Action_Aide", QStringLiteral("Aide"), Qt::Key_F1);
     Action_Nouvelle_Partie = action(this, "Action_Nouvelle_Partie",
-                                    QStringLiteral("Nouvelle partie"), QKeySequence::New);
+                                    QStringLiteral("Nouvelle partie"), Qt::CTRL | Qt::Key_N);
     Action_Scores = action(this, "Action_Scores", QStringLiteral("Scores..."));
     Action_Son = option(this, "Action_Son", QStringLiteral("Son"), e.Son_Actif);
     Action_Couleurs =
@@ -47,7 +47,8 @@ void Form1::creerActions() {
     Action_Mots = option(this, "Action_Mots", QStringLiteral("Ne pas redonner un mot déjà tiré"),
                          reglages_.motsSansRetour);
     Action_A_Propos = action(this, "Action_A_Propos", QStringLiteral("A propos..."));
-    Action_Quitter = action(this, "Action_Quitter", QStringLiteral("Quitter"), QKeySequence::Quit);
+    Action_Quitter =
+        action(this, "Action_Quitter", QStringLiteral("Quitter"), Qt::CTRL | Qt::Key_Q);
     // Shift+F10 opens the menu too: Qt makes it of the Menu key on some systems, not on X11.
     QAction* clavier =
         action(this, "Action_Menu", QString(), QKeySequence(Qt::SHIFT | Qt::Key_F10));

@@ -10,6 +10,7 @@
 #include "game/MotsTires.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -189,6 +190,191 @@ private slots:
             QVERIFY(lire(fichier).contains("[Autre]\nmotsSansRetour=false"));
             QCOMPARE(Lire_Reglages(fichier), (Reglages{true, true}));
         }
+    }
+    // The entries and keys that open a window, as the button does: which window, and the
+    // focus back in the answer box after it.
+    void fenetres_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QKeySequence>("touche");
+        QTest::addColumn<QString>("fenetre");
+        QTest::newRow("Aide, du menu") << "Action_Aide" << QKeySequence() << "Form3";
+        QTest::newRow("Aide, F1") << "" << QKeySequence(Qt::Key_F1) << "Form3";
+        QTest::newRow("Scores..., du menu") << "Action_Scores" << QKeySequence() << "Form4";
+        QTest::newRow("A propos..., du menu") << "Action_A_Propos" << QKeySequence() << "Form2";
+    }
+    // Catches an entry or a key wired to another handler, one that does not give the focus
+    // back, or "Scores..." from the menu that leaves the answer clock running.
+    void fenetres() {
+        QFETCH(QString, action);
+        QFETCH(QKeySequence, touche);
+        QFETCH(QString, fenetre);
+        PartieDeTest p;
+        p.cliquer(p.f->Nouv_Partie);
+        QString ouverte;
+        bool horlogeArretee = false;
+        quandModale([&](QWidget* w) {
+            ouverte = w->objectName();
+            horlogeArretee = !p.f->Minuterie1->isActive();
+            w->close();
+        });
+        if (action.isEmpty())
+            QTest::keySequence(p.boite(), touche);
+        else
+            p.f->findChild<QAction*>(action)->trigger();
+        QTRY_COMPARE(ouverte, fenetre);
+        QCOMPARE(horlogeArretee, fenetre == "Form4");
+        QCOMPARE(p.focus(), p.boite());
+    }
+
+    // Catches "Nouvelle partie", Ctrl+N, "Quitter", Ctrl+Q or "Son" doing other than their
+    // button or picture, or the entry "Son" not following the loudspeaker.
+    void actions() {
+        PartieDeTest p({"TERRE", "TAPIS"});
+        p.cliquer(p.f->Nouv_Partie);
+        p.proposer(QStringLiteral("tapis"));
+        QTest::keyClick(p.boite(), Qt::Key_N, Qt::ControlModifier); // line 2 given up
+        QCOMPARE(p.e.Ligne, 1);
+        QCOMPARE(p.d.son.bips, 2);
+        p.proposer(QStringLiteral("tapis"));
+        p.f->Action_Nouvelle_Partie->trigger();
+        QCOMPARE(p.e.Ligne, 1);
+        QCOMPARE(p.focus(), p.boite());
+        p.f->Action_Son->trigger();
+        QVERIFY(p.e.Son_Actif);
+        QVERIFY(p.vu(p.f->Son_On));
+        p.cliquer(p.f->Son_On);
+        QVERIFY(!p.f->Action_Son->isChecked());
+        QTest::keyClick(p.boite(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(Fermeture_Signalee());
+        Signaler_Fermeture(false);
+        p.f->Action_Quitter->trigger();
+        QVERIFY(Fermeture_Signalee());
+        Signaler_Fermeture(false);
+    }
+
+    // How the menu is asked for: from the answer box, the board, or the keys.
+    void ouvrirMenu_data() {
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("touche Menu dans la boîte") << "menu";
+        QTest::newRow("bouton droit sur une case") << "clic";
+        QTest::newRow("Maj+F10") << "maj";
+    }
+    // Catches the answer box's own edit menu shown instead of the window's, or a way that
+    // opens nothing; then, during a wait that takes no input, any key or menu acted upon.
+    void ouvrirMenu() {
+        QFETCH(QString, comment);
+        PartieDeTest p;
+        p.cliquer(p.f->Nouv_Partie);
+        const auto demander = [&] {
+            if (comment == "maj") {
+                QTest::keyClick(p.boite(), Qt::Key_F10, Qt::ShiftModifier);
+                return;
+            }
+            QWidget* cible = comment == "menu" ? static_cast<QWidget*>(p.boite()) : p.f->Mot(7);
+            QContextMenuEvent ev(comment == "menu" ? QContextMenuEvent::Keyboard
+                                                   : QContextMenuEvent::Mouse,
+                                 QPoint(2, 2), cible->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(cible, &ev);
+        };
+        demander();
+        QTRY_VERIFY(p.f->Menu_Contexte()->isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), p.f->Menu_Contexte());
+        QStringList entrees; // in order, as a screen reader names them
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(p.f->Menu_Contexte());
+        for (int i = 0; i < menu->childCount(); ++i)
+            entrees << menu->child(i)->text(QAccessible::Name);
+        QCOMPARE(entrees,
+                 QStringList({"Aide", "Nouvelle partie", "Scores...", "Son",
+                              "Couleurs adaptées au daltonisme", "Ne pas redonner un mot déjà tiré",
+                              "", "A propos...", "Quitter"}));
+        p.f->Menu_Contexte()->close();
+        const int bips = p.d.son.bips;
+        bool ouverte = false;
+        bool premiere = true;
+        p.d.horloge.pendantAttente = [&](qint64) { // the first letter of the solution
+            if (!std::exchange(premiere, false))
+                return;
+            demander();
+            QTest::keyClick(p.boite(), Qt::Key_F1);
+            QTest::keyClick(p.boite(), Qt::Key_N, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+            ouverte = QApplication::activePopupWidget() || QApplication::activeModalWidget();
+        };
+        for (int l = 1; l <= 5; ++l)
+            p.proposer(QStringLiteral("xxxxx"));
+        QVERIFY(!ouverte);
+        QCOMPARE(p.d.son.bips, bips + 5); // five letters spelled, no new game's beep
+    }
+
+    // Catches the colour option changing anything but the marks, the Help example and the
+    // lead, a mark recoloured otherwise than the table says, the Help sentences not naming
+    // the colours shown, or the option not written and read back across a restart.
+    void couleursAdaptees() {
+        const QString fichier = chemin("verlo.conf");
+        PartieDeTest p({"TERRE"}, {"SALUT"}, {"MAMAN"}, {"/nonexistent/S.SCO", {}, fichier});
+        p.cliquer(p.f->Nouv_Partie);
+        p.proposer(QStringLiteral("retro")); // Y G Y G -
+        const auto fond = [&](int k) {
+            return p.f->Mot(k)->backColor();
+        };
+        QCOMPARE(fond(1), couleurs::jaune);
+        QCOMPARE(fond(2), couleurs::vert);
+        p.proposer(QStringLiteral("terre"));
+        QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
+        QCOMPARE(p.f->Score(2)->foreColor(), couleurs::rouge);
+        const QColor echelle = p.f->Rep_H(5)->backColor(), cellule = fond(25);
+        p.f->Action_Couleurs->trigger();
+        QCOMPARE(fond(1), couleurs::adapteeMalPlacee);
+        QCOMPARE(fond(2), couleurs::adapteeBienPlacee);
+        QCOMPARE(fond(3), couleurs::adapteeMalPlacee);
+        QCOMPARE(fond(5), couleurs::gris);
+        QCOMPARE(fond(6), couleurs::adapteeBienPlacee); // line 2, found
+        QCOMPARE(p.f->Score(1)->foreColor(), couleurs::adapteeDevant);
+        QCOMPARE(p.f->Score(2)->foreColor(), couleurs::adapteeDerriere);
+        QCOMPARE(p.f->Rep_H(5)->backColor(), echelle);
+        QCOMPARE(fond(25), cellule);
+        QCOMPARE(p.f->Réponse(1)->backColor(), couleurs::vertFonce);
+        QCOMPARE(Lire_Reglages(fichier), (Reglages{true, false}));
+        Form3 aide(nullptr, true);
+        QCOMPARE(aide.Etiquette1->text(),
+                 "Les Lettres à leur place sont signalées dans un fond orange");
+        QCOMPARE(aide.Etiquette4->text(),
+                 "Les lettres mal placées sont signalées par un fond bleu.");
+        QCOMPARE(aide.Panel3D7(0)->backColor(), couleurs::adapteeBienPlacee); // T of TENTE
+        QCOMPARE(aide.Panel3D7(5)->backColor(), couleurs::adapteeMalPlacee);  // L of LACET
+        p.f->Action_Couleurs->trigger();
+        QCOMPARE(fond(1), couleurs::jaune);
+        QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
+        QCOMPARE(Lire_Reglages(fichier), (Reglages{false, false}));
+        p.f->Action_Couleurs->trigger(); // on again, then a new run reads it back
+        PartieDeTest apres({"TERRE"}, {"SALUT"}, {"MAMAN"}, {"/nonexistent/S.SCO", {}, fichier},
+                           Lire_Reglages(fichier));
+        QVERIFY(apres.f->Action_Couleurs->isChecked());
+        apres.cliquer(apres.f->Nouv_Partie);
+        QCOMPARE(apres.f->Mot(1)->backColor(), couleurs::adapteeBienPlacee); // the given letter
+    }
+
+    // Catches the draw without repeats taken while the option is off, or the option not
+    // switching it: off, the design's draw and no memory written; on, every word once.
+    void tirageSansRetour() {
+        const QString memoire = chemin("VERLO-MOTS.DAT");
+        PartieDeTest p(cinq, {"SALUT"}, {"MAMAN"}, {"/nonexistent/S.SCO", memoire, {}});
+        p.d.hasard.valeurs = {0.99, 0.99};
+        p.cliquer(p.f->Nouv_Partie);
+        p.cliquer(p.f->Nouveau);
+        QCOMPARE(p.e.Mot_Cherche.texte(), "ECRIT"); // drawn twice: k = floor(5 r + 1)
+        QVERIFY(!QFile::exists(memoire));
+        p.f->Action_Mots->trigger();
+        const std::size_t graines = p.d.hasard.graines.size();
+        QStringList mots;
+        for (int i = 0; i < 5; ++i) {
+            p.d.hasard.valeurs = {0.99};
+            p.cliquer(p.f->Nouveau);
+            mots << p.e.Mot_Cherche.texte();
+        }
+        QCOMPARE(mots, QStringList({"ECRIT", "DROIT", "CANNE", "BALLE", "ARBRE"}));
+        QVERIFY(QFile::exists(memoire));
+        QCOMPARE(p.d.hasard.graines.size(), graines + 5); // reseeded before every draw
     }
 };
 

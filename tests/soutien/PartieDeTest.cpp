@@ -4,7 +4,8 @@
 #include <QPointer>
 
 PartieDeTest::PartieDeTest(const QStringList& liste1, const QStringList& liste2,
-                           const QStringList& liste3) {
+                           const QStringList& liste3, const Emplacements& lieux,
+                           const Reglages& reglages) {
     preparerEtat(e);
     e.Nb_Joueurs = 1;
     const QStringList listes[] = {liste1, liste2, liste3};
@@ -13,7 +14,7 @@ PartieDeTest::PartieDeTest(const QStringList& liste1, const QStringList& liste2,
             e.Liste_Mots(n, k + 1) = Texte5(listes[n - 1][k]);
         e.Nb_Mots(n) = static_cast<std::int16_t>(listes[n - 1].size());
     }
-    f = std::make_unique<Form1>(e, d.services(), Emplacements{"/nonexistent/S.SCO", {}, {}});
+    f = std::make_unique<Form1>(e, d.services(), lieux, reglages);
     f->show();
     f->activateWindow();
     if (!QTest::qWaitForWindowActive(f.get()))

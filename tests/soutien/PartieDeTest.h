@@ -26,11 +26,14 @@ struct PartieDeTest {
     ServicesDeTest d;
     std::unique_ptr<Form1> f;
 
-    /** Level n draws from listes[n - 1]; the score table is read from, and saved to, a file
-     * that cannot exist. The window is shown and active. */
+    /** Level n draws from listes[n - 1]; by default the score table is read from, and saved
+     * to, a file that cannot exist, and the options live in memory only. The window is shown
+     * and active. */
     explicit PartieDeTest(const QStringList& liste1 = {"TERRE"},
                           const QStringList& liste2 = {"SALUT"},
-                          const QStringList& liste3 = {"MAMAN"});
+                          const QStringList& liste3 = {"MAMAN"},
+                          const Emplacements& lieux = {"/nonexistent/S.SCO", {}, {}},
+                          const Reglages& reglages = {});
 
     QLineEdit* boite() const { return f->Mot_J(e.Joueur); }
     bool vu(const QWidget* w) const { return w->isVisibleTo(f.get()); }
