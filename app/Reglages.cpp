@@ -32,7 +32,7 @@ bool utilisable(const QString& chemin) {
 /** The file's lines, without the two options: what the game does not own stays. */
 QList<QByteArray> autresLignes(const QByteArray& octets, Reglages* lus) {
     QList<QByteArray> lignes;
-    bool general = false;
+    bool general = true; // keys before any section are QSettings' [General] ones
     Parcourir_Lignes(octets, [&](QByteArrayView vue) {
         const QByteArray ligne = vue.trimmed().toByteArray();
         if (ligne.startsWith('['))
