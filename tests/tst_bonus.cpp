@@ -130,7 +130,8 @@ private slots:
     }
 
     // Catches a wrong button enabled or focused after a step or after a held Enter, the balls
-    // of an opening used from the wrong end, a spin that shows no ball of the bag, a draw
+    // of an opening used from the wrong end, a ball shown before a spin or a spin that shows no
+    // ball of the bag, a draw
     // offered from an empty bag, a covered cell not shown or not said so.
     void etats_data() {
         QTest::addColumn<int>("tirees"); // before the opening
@@ -183,6 +184,12 @@ private slots:
         QCOMPARE(b.e.Boules_Restantes, restantes);
         QCOMPARE(b.f->Boule(3)->tuile(), restantes < 3 ? tuiles::croix : tuiles::boule);
         QCOMPARE(b.f->Grille(std::min(tirees + 1, 25))->accessibleName(), nom);
+        if (entrees == 0) { // the drawn ball's box empty until a spin
+            const QImage boite = b.f->Img_Mélange->grab().toImage();
+            QImage vide(boite.size(), boite.format());
+            vide.fill(b.f->palette().color(QPalette::Window));
+            QCOMPARE(boite, vide);
+        }
         if (attendu.tirer) // the spin shows the balls still in the bag
             QVERIFY(b.f->Img_Mélange->tuile() > tirees);
     }

@@ -384,7 +384,8 @@ private slots:
     // the board. Last: it plays on the shared windows.
     void images_data() {
         QTest::addColumn<QString>("nom");
-        QTest::newRow("Form1: two players, player 1 on line 3, the gauge running") << "Form1";
+        QTest::newRow("Form1: two players, Tirage pressed, player 1 on line 3, the gauge running")
+            << "Form1";
         for (const char* f : {"Form2", "Form3", "Form4", "Form5"})
             QTest::newRow(f) << QString(f);
         QTest::newRow("Form6: a ball drawn") << "Form6";
@@ -395,6 +396,7 @@ private slots:
         if (nom == "Form1") {
             cliquer(p->f->Nb_J(2));
             cliquer(p->f->Difficulté(2));
+            cliquer(p->f->Avec_Tirage); // pressed: its darker bevel
             p->e.Liste_Mots(2, 1) = Texte5(QStringLiteral("TERRE"));
             cliquer(p->f->Nouv_Partie);
             p->tic();
