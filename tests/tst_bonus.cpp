@@ -95,6 +95,18 @@ private slots:
         QCOMPARE(d.hasard.journal, " graine 4321.75 tirage");
     }
 
+    // Catches a new game that deals one player's card twice and the other's never, or in the
+    // other order.
+    void nouvellesGrilles() {
+        EtatJeu e;
+        ServicesDeTest d;
+        d.hasard.valeurs = std::deque<double>(25, 0.0); // then just below 1
+        d.hasard.valeurs.push_back(presqueUn);
+        Nouvelles_Grilles(e, d.hasard, d.horloge);
+        QCOMPARE(e.Grille_J(1, 1), 1);
+        QCOMPARE(e.Grille_J(2, 1), 25);
+    }
+
     // Catches a line of the table with a wrong cell, a line found with a cell still uncovered
     // or missed once complete, and the later of two lines completed together.
     void lignes_data() {
@@ -145,7 +157,8 @@ private slots:
         QTest::newRow("Mélanger") << 0 << 1 << false << "spinning" << bulle;
         QTest::newRow("Mélanger, Enter held") << 0 << 1 << true << "spinning" << bulle;
         QTest::newRow("Tirer") << 0 << 2 << false << "drawn" << bulle;
-        QTest::newRow("Placer") << 0 << 3 << false << "covered" << couverte;
+        QTest::newRow("Placer") << 11 << 3 << false << "covered"
+                                << "ligne 3, colonne 2 : couverte";
         QTest::newRow("the third Placer") << 0 << 9 << false << "finished" << couverte;
         QTest::newRow("the last ball placed") << 24 << 3 << false << "finished"
                                               << "ligne 5, colonne 5 : couverte";
