@@ -3,7 +3,9 @@
 // the clock and the draws under control.
 
 #include "PartieDeTest.h"
+
 #include "app/Pliage.h"
+#include <QAction>
 
 #include <QLabel>
 #include <QProgressBar>
@@ -78,16 +80,19 @@ private slots:
     }
 
     // Catches a click on a panel, a frame, the gauge, a switch, an option already selected or a
-    // command whose window is then closed that leaves the focus elsewhere than in the current
-    // player's answer box, ends the running word, or stops or restarts its clock; the score
-    // table leaving the clock running while it is up. The time spent in a window counts.
+    // command whose window is then closed, or its entry of the context menu or its key, that
+    // opens another window or none, leaves the focus elsewhere than in the current player's
+    // answer box, ends the running word, or stops or restarts its clock; the score table
+    // leaving the clock running while it is up. The time spent in a window counts.
     void clics_data() {
         QTest::addColumn<QString>("cible");
         for (const char* nom :
-             {"Panel3D1",      "Panel3D4", "Panel3D5(0)", "Panel3D5(1)", "Score(1)", "Score(2)",
-              "Frame3D1",      "Frame3D2", "Temps",       "Diff_Titre",  "Mot(1)",   "Mot(25)",
-              "Rep_H(1)",      "Rep_H(5)", "Avec_Tirage", "Son_Off",     "BH_Temps", "Nb_J(2)",
-              "Difficulté(1)", "A_Propos", "Aide",        "Scores"})
+             {"Panel3D1",     "Panel3D4", "Panel3D5(0)",     "Panel3D5(1)",   "Score(1)",
+              "Score(2)",     "Frame3D1", "Frame3D2",        "Temps",         "Diff_Titre",
+              "Mot(1)",       "Mot(25)",  "Rep_H(1)",        "Rep_H(5)",      "Avec_Tirage",
+              "Son_Off",      "BH_Temps", "Nb_J(2)",         "Difficulté(1)", "A_Propos",
+              "Aide",         "Scores",   "Action_A_Propos", "Action_Aide",   "F1",
+              "Action_Scores"})
             QTest::newRow(nom) << QString(nom);
     }
     void clics() {
@@ -97,11 +102,25 @@ private slots:
         p.cliquer(p.f->Nouveau); // player 2's turn
         p.tic(10'000);
         bool enMarche = true;
-        quandModale([&](QWidget* w) { enMarche = p.f->Minuterie1->isActive(), w->close(); }, {},
-                    p.f.get());
+        QString ouverte;
+        quandModale(
+            [&](QWidget* w) {
+                enMarche = p.f->Minuterie1->isActive(), ouverte = w->objectName(), w->close();
+            },
+            {}, p.f.get());
         p.f->Nouveau->setFocus();
-        p.cliquer(p.f->findChild<QWidget*>(cible));
-        QCOMPARE(enMarche, cible != u"Scores"_s);
+        if (auto* entree = p.f->findChild<QAction*>(cible))
+            entree->trigger();
+        else if (cible == u"F1"_s)
+            QTest::keyClick(p.f->Nouveau, Qt::Key_F1);
+        else
+            p.cliquer(p.f->findChild<QWidget*>(cible));
+        const QString attendue = cible.contains(u"Propos"_s)                     ? u"Form2"_s
+                                 : cible.contains(u"Aide"_s) || cible == u"F1"_s ? u"Form3"_s
+                                 : cible.contains(u"Scores"_s)                   ? u"Form4"_s
+                                                                                 : QString();
+        QCOMPARE(ouverte, attendue);
+        QCOMPARE(enMarche, attendue != u"Form4"_s);
         QCOMPARE(p.focus(), p.f->Mot_J(2));
         QVERIFY(p.f->Minuterie1->isActive());
         p.tic(20'000);

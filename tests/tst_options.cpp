@@ -166,40 +166,6 @@ private slots:
         }
     }
 
-    // The entries and keys that open a window, as the button does.
-    void fenetres_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QKeySequence>("touche");
-        QTest::addColumn<QString>("fenetre");
-        QTest::newRow("Aide, du menu") << "Action_Aide" << QKeySequence() << "Form3";
-        QTest::newRow("Aide, F1") << "" << QKeySequence(Qt::Key_F1) << "Form3";
-        QTest::newRow("Scores..., du menu") << "Action_Scores" << QKeySequence() << "Form4";
-        QTest::newRow("A propos..., du menu") << "Action_A_Propos" << QKeySequence() << "Form2";
-    }
-    // Catches an entry or a key wired to another handler, one that does not give the focus
-    // back, or "Scores..." from the menu that leaves the answer clock running.
-    void fenetres() {
-        QFETCH(QString, action);
-        QFETCH(QKeySequence, touche);
-        QFETCH(QString, fenetre);
-        PartieDeTest p;
-        p.cliquer(p.f->Nouv_Partie);
-        QString ouverte;
-        bool horlogeArretee = false;
-        quandModale([&](QWidget* w) {
-            ouverte = w->objectName();
-            horlogeArretee = !p.f->Minuterie1->isActive();
-            w->close();
-        });
-        if (action.isEmpty())
-            QTest::keySequence(p.boite(), touche);
-        else
-            p.f->findChild<QAction*>(action)->trigger();
-        QTRY_COMPARE(ouverte, fenetre);
-        QCOMPARE(horlogeArretee, fenetre == "Form4");
-        QCOMPARE(p.focus(), p.boite());
-    }
-
     // Catches "Nouvelle partie", Ctrl+N, "Quitter", Ctrl+Q or "Son" doing other than their
     // button or picture, or the entry "Son" not following the loudspeaker.
     void actions() {
