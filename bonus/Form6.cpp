@@ -196,7 +196,7 @@ void Form6::Contrôler() {
     const auto cases = Cases_Ligne(e, ligne);
     const auto montrerLigne = [&](auto tuileDe) {
         for (const int c : cases) {
-            Grille(c)->montrer(tuileDe(c));
+            Montrer_Case(c, tuileDe(c)); // a screen reader hears each by its place too
             Grille(c)->repaint();
         }
     };

@@ -253,6 +253,7 @@ private slots:
         QCOMPARE(b.e.Debut_Sac(1), 1);
         QCOMPARE(b.e.Grille_J(1, 1), 1);
         QCOMPARE(b.f->isVisible(), ouverte);
+        QCOMPARE(b.f->Grille(1)->accessibleName(), "ligne 1, colonne 1 : visage souriant");
         b.f->hide();
         b.f->show();
         QCOMPARE(b.f->Grille(1)->tuile(), tuiles::visage);
