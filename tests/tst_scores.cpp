@@ -59,9 +59,9 @@ QByteArray ecrit(const QStringList& table) {
 // A copy of the game that read the table at start-up and ends a game with these scores.
 struct Copie {
     EtatJeu e;
-    Copie(const QString& table, std::int16_t score1) {
+    Copie(const QString& table, std::int16_t score1, std::int16_t score2 = 0) {
         Charger_Scores(e, table);
-        e.Nb_Joueurs = 1, e.Score_J(1) = score1;
+        e.Nb_Joueurs = 2, e.Score_J(1) = score1, e.Score_J(2) = score2;
         Classer_Partie(e);
     }
     // What "Valider" reports; nothing when saved.
@@ -170,10 +170,11 @@ private slots:
 
     // Catches a save that writes the table read at start-up over what another copy saved
     // meanwhile, ranks ties otherwise through the file than in memory, a name changed or put
-    // on the wrong row, no "Anonyme" for an empty box, or a row after the twelfth kept.
+    // on the wrong row (player 2's when player 1 has no points), no "Anonyme" for an empty box,
+    // or a row after the twelfth kept.
     void deuxCopies() {
         QVERIFY(ecrire(chemin(), ecrit(dix)));
-        Copie premiere(chemin(), 60), seconde(chemin(), 115);
+        Copie premiere(chemin(), 60), seconde(chemin(), 0, 115);
         QCOMPARE(premiere.valider(chemin(), " zoé "), QString());
         QCOMPARE(seconde.valider(chemin(), ""), QString());
         QCOMPARE(lire(chemin()),
