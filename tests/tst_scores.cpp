@@ -125,8 +125,9 @@ private slots:
     // Catches a wrong record layout, line end or code page, a row of 0 points or less written,
     // rows after a free one lost, or an empty table not replacing the file with an empty one.
     void ecriture() {
-        QCOMPARE(ecrit({"Anonyme", " 125", "Nul", " 0", "Moins", "-5", "", "", "\"L\" €Œ’Ł", " 7"}),
-                 QByteArray("\"Anonyme\",\" 125\"\r\n\"\"L\" \x80\x8C\x92?\",\" 7\"\r\n"));
+        QCOMPARE(
+            ecrit({"Anonyme", " 125", "Nul", " 0", "Moins", "-5", "", "", "\"L\"\u00A0€Œ’Ł", " 7"}),
+            QByteArray("\"Anonyme\",\" 125\"\r\n\"\"L\"\xA0\x80\x8C\x92?\",\" 7\"\r\n"));
         QCOMPARE(ecrit({"Nul", " 0"}), QByteArray());
     }
 
