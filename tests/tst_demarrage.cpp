@@ -1,224 +1,153 @@
-// Start-up's loading: what a list file's lines become in the lists and which files are read,
-// the shared texts, the score file, and the way out when a list is missing.
+// Start-up's loading: what a list file's lines become in the lists, the shared texts, the
+// score file, the files left beside it, and the way out when a list cannot be read.
 
 #include "Etat.h"
-#include "app/ListesMots.h"
 #include "demarrage/Demarrage.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <functional>
+#include <QtTest>
 
-#include <sys/stat.h>
-
-namespace {
-
-void ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) == octets.size());
-}
-
-QStringList textes(const std::vector<Texte5>& mots) {
-    QStringList l;
-    for (const auto& m : mots)
-        l << m.texte();
-    return l;
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 class TestDemarrage : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dossier;
-    QString fichier(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
-    static QString donnees() {
-        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo";
-    }
+    QTemporaryDir dossier; // the program's folder
+    // A shell command run in the program's folder (start-up makes it the current one): files as
+    // a player or the system leaves them.
+    static bool shell(const QString& c) { return QProcess::execute("sh", {"-c", c}) == 0; }
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(donnees()).removeRecursively();
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    // The three lists, of 3 words, 1, and 1401 among blank lines (1400 are kept); a table.
     void init() {
-        QDir(dossier.path()).removeRecursively();
-        QDir().mkpath(dossier.path());
-        QByteArray mots;
-        for (int i = 0; i < 1400; ++i)
-            mots += "MOT" + QByteArray(1, char('A' + i % 26)) + char('A' + i / 26 % 26) + "\r\n";
-        ecrire(fichier("5L-1.txt"), mots.left(21));
-        ecrire(fichier("5L-2.txt"), mots.left(7));
-        ecrire(fichier("5L-3.txt"), mots);
+        QVERIFY(QDir::setCurrent(dossier.path()));
+        QVERIFY(
+            shell("rm -rf -- * .[!.]*; printf 'MOTAA\\r\\nMOTAB\\r\\nMOTAC\\r\\n' >5L-1.txt; "
+                  "printf 'MOTAA\\r\\n' >5L-2.txt; printf '\"Marc\",\" 75\"\\r\\n' >VERLO-SB.SCO; "
+                  "seq -w 0 1400 | tr 0-9 A-J | sed 's/^/\\r\\nM/; s/$/\\r/' >5L-3.txt"));
     }
 
-    // Catches a list loaded into the wrong slot, a shared text built wrong, the
-    // score file not read, or the winning lines or the options left unset.
-    void demarrageComplet() {
-        ecrire(fichier("VERLO-SB.SCO"), "\"Lucie\",\" 120\"\r\n\"Marc\",\" 75\"\r\n");
-        EtatJeu e;
-        Emplacements lieux;
-        DialoguesFactices ui;
-        QVERIFY(Charger_Donnees(e, dossier.path(), ui, lieux) && ui.messages.isEmpty());
-        QCOMPARE(QList<int>({e.Nb_Mots(0), e.Nb_Mots(1), e.Nb_Mots(2), e.Nb_Mots(3), e.Niveau,
-                             e.Joueur, e.Nb_Joueurs, e.Nb_Scores}),
-                 QList<int>({0, 3, 1, 1400, 1, 1, 1, 2}));
-        QCOMPARE(e.Texte_Rangs.split("\r\n").join('/') + e.Alignements(1) + e.Alignements(12) +
-                     e.Tab_Scores(1, 1) + e.Tab_Scores(2, 2),
-                 "1  /2  /3  /4  /5  /6  /7  /8  /9  /10  /11  /12  01020304050107131925Lucie 75");
-        // Lists beside the program, folder writable: the table lives there too, no trial left.
-        QVERIFY(lieux.scores == fichier("VERLO-SB.SCO") &&
-                QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size() == 4);
-    }
-
-    // Catches a message that does not say which file, a chosen file that fails taken for
-    // success, a chosen file ignored, or the table kept beside lists taken from elsewhere
-    // rather than in ~/.local/share/verlo; a Cancel that does not look again in the program's
-    // folder (the file may have been put back), or the endless cycle when it is still missing:
-    // start-up then ends with a message that names the file.
-    void listeManquante() {
-        QTemporaryDir ailleurs;
-        const QString choisi = ailleurs.filePath(QStringLiteral("5l-perso.txt"));
-        ecrire(choisi, "PERSO\r\nAUTRE\r\n");
-        for (const int cas : {0, 1, 2}) { // a file chosen; Cancel, the file put back; Cancel
-            QFile::remove(fichier("5L-2.txt"));
-            EtatJeu e;
-            Emplacements lieux;
-            DialoguesFactices ui;
-            QStringList reponses{fichier("absent.txt"), choisi};
-            ui.reponse = [&]() -> std::optional<QString> {
-                if (cas == 1)
-                    ecrire(fichier("5L-2.txt"), "REMIS\r\n");
-                if (cas > 0 || e.Nb_Mots(1) != 3) // the message comes after list 1 has loaded
-                    return std::nullopt;
-                return reponses.takeFirst();
-            };
-            QCOMPARE(Charger_Donnees(e, dossier.path(), ui, lieux), cas < 2);
-            QVERIFY(ui.messages[0].contains(fichier("5L-2.txt")) &&
-                    ui.messages.last().contains(cas ? "5L-2.txt" : "absent.txt"));
-            QCOMPARE(ui.messages.size() * 10 + ui.choix.size(), (QList{24, 12, 22}[cas]));
-            QVERIFY(ui.choix[0] == dossier.path() && ui.choix[1].endsWith("(5l*.txt 5L*.txt)"));
-            if (cas < 2) // the per-user folder the README gives, made, for lists from elsewhere
-                QCOMPARE(e.Liste_Mots(2, 1).texte() + lieux.scores,
-                         cas ? "REMIS" + fichier("VERLO-SB.SCO")
-                             : "PERSO" + donnees() + "/VERLO-SB.SCO");
-        }
-        QVERIFY(QFileInfo(donnees()).isDir());
-    }
-
-    // A list file's bytes, and the playable words they give.
-    void motsJouables_data() {
-        QTest::addColumn<QByteArray>("octets");
-        QTest::addColumn<QStringList>("mots");
+    // What stands in the program's folder before start-up ($f: list 2), the words of list 2
+    // after it, and the files then left beside the table (of the names the game might use).
+    void demarrage_data() {
+        QTest::addColumn<QString>("preparation");
+        QTest::addColumn<QString>("mots");
+        QTest::addColumn<QString>("restants");
         QTest::newRow("trop longue, courte, vide, blanche, minuscules, chiffre, fin sans CR LF")
-            << QByteArray("TERRESTRE\r\nAMI\r\n\r\n     \r\npomme\nT3RRE\r\nFLEUR")
-            << QStringList{"TERRE", "POMME", "FLEUR"};
-        QTest::newRow("Windows-1252 accentué")
-            << QByteArray("\xC9\x43OLE\r\nGLA\xC7ON\r\nt\xE9t\xE9s\r\n")
-            << QStringList{"ECOLE", "GLACO", "TETES"};
+            << u"printf 'TERRESTRE\\r\\nAMI\\r\\n\\r\\n     \\r\\npomme\\nT3RRE\\r\\nFLEUR' >$f"_s
+            << u"TERRE POMME FLEUR"_s << u"VERLO-SB.SCO"_s;
         QTest::newRow("UTF-8 et sa marque d'ordre")
-            << QByteArray("\xEF\xBB\xBF"
-                          "ÉCOLE\r\nglaçon\r\nœuvre\r\nÊtres\r\n")
-            << QStringList{"ECOLE", "GLACO", "ETRES"};
-        QTest::newRow("marque d'ordre devant du Windows-1252")
-            << QByteArray("\xEF\xBB\xBF\xC9\x43OLE\r\nGLA\xC7ON\r\n")
-            << QStringList{"ECOLE", "GLACO"};
-        QTest::newRow("CR seul en fin de ligne")
-            << QByteArray("TERRE\rPOMME\r\rFLEUR\r") << QStringList{"TERRE", "POMME", "FLEUR"};
-        QTest::newRow("CR LF, LF et CR mêlés") << QByteArray("TERRE\r\nPOMME\nFLEUR\rARBRE\n\r")
-                                               << QStringList{"TERRE", "POMME", "FLEUR", "ARBRE"};
-        QTest::newRow("cent mille lignes vides") << QByteArray(100000, '\n') << QStringList{};
+            << u"printf '\\357\\273\\277ÉCOLE\\r\\nglaçon\\r\\nœuvre\\r\\nÊtres\\r\\n' >$f"_s
+            << u"ECOLE GLACO ETRES"_s << u"VERLO-SB.SCO"_s;
+        QTest::newRow("marque d'ordre devant du Windows-1252, CR seul")
+            << u"printf '\\357\\273\\277\\311COLE\\rGLA\\307ON\\r\\rt\\351t\\351s\\r' >$f"_s
+            << u"ECOLE GLACO TETES"_s << u"VERLO-SB.SCO"_s;
+        QTest::newRow("lien vers une liste")
+            << u"printf 'MAISON\\r\\nVELO\\r\\nARBRE' >l; ln -sf l $f"_s << u"MAISO ARBRE"_s
+            << u"VERLO-SB.SCO"_s;
+        QTest::newRow("copies du joueur, noms presque du jeu, temporaires du jeu")
+            << u"for n in VERLO-SB.SCO.backup VERLO-SB.SCO.Copie1 VERLO-SB.SCO.2024ok verlo-tmp-"
+               "Ab12Cd-VERLO-SB.SCO .verlo-tmp-Ab1-VERLO-SB.SCO .verlo-tmp-Ab12Cd-VERLO-SB.SCO; do "
+               "echo >$n; done; touch -d '1 day ago' *SCO* .*SCO; echo >.verlo-tmp-Xy34Zw-VERLO-SB.SCO"_s
+            << u"MOTAA"_s
+            << u".verlo-tmp-Ab1-VERLO-SB.SCO .verlo-tmp-Xy34Zw-VERLO-SB.SCO VERLO-SB.SCO "
+               "VERLO-SB.SCO.2024ok VERLO-SB.SCO.backup VERLO-SB.SCO.Copie1 "
+               "verlo-tmp-Ab12Cd-VERLO-SB.SCO"_s;
     }
-    // Catches a line kept that can never be the hidden word, a line end read as a letter or
-    // as an extra word or not seen at all (two words merged), lower case or accents left as
-    // they are, UTF-8 read as the code page or the reverse, or the mark some editors put first
-    // taken into the first word.
-    void motsJouables() {
-        QFETCH(QByteArray, octets);
-        QFETCH(QStringList, mots);
-        QCOMPARE(textes(lireListe(octets)), mots);
-    }
-
-    // Catches more than 1400 words kept, or skipped lines counted against them.
-    void motsPlafonnes() {
-        QByteArray o("\r\n\r\n");
-        for (int i = 0; i < 1401; ++i) // ABAAA, ABAAB...
-            o += "AB" + QByteArray(1, char('A' + i / 676)) + char('A' + i / 26 % 26) +
-                 char('A' + i % 26) + "\n\r\n";
-        const auto mots = lireListe(o);
-        QCOMPARE(mots.size(), 1400u);
-        QCOMPARE(mots.back().texte(), "ABCBV");
-    }
-
-    // Files beside the score table at start-up: name, age in seconds, whether it stays.
-    void nettoyage_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<int>("age");
-        QTest::addColumn<bool>("reste");
-        const int deuxJours = 2 * 86400;
-        QTest::newRow("copie de secours d'un joueur") << "VERLO-SB.SCO.backup" << deuxJours << true;
-        QTest::newRow("copie nommée Copie1") << "VERLO-SB.SCO.Copie1" << deuxJours << true;
-        QTest::newRow("copie nommée 2024ok") << "VERLO-SB.SCO.2024ok" << deuxJours << true;
-        QTest::newRow("nom du jeu sans le point")
-            << "verlo-tmp-Ab12Cd-VERLO-SB.SCO" << deuxJours << true;
-        QTest::newRow("nom du jeu, partie unique trop courte")
-            << ".verlo-tmp-Ab1-VERLO-SB.SCO" << deuxJours << true;
-        QTest::newRow("temporaire du jeu abandonné")
-            << ".verlo-tmp-Ab12Cd-VERLO-SB.SCO" << deuxJours << false;
-        QTest::newRow("temporaire du jeu en cours d'écriture")
-            << ".verlo-tmp-Ab12Cd-VERLO-SB.SCO" << 10 << true;
-    }
-    // Catches start-up deleting a file the player named (a backup of the table, whatever its
-    // name or age), or keeping the game's own temporary files for ever, or deleting one that
-    // another running copy may be writing.
-    void nettoyage() {
-        QFETCH(QString, nom);
-        QFETCH(int, age);
-        QFETCH(bool, reste);
-        ecrire(dossier.filePath(nom), "\"Lucie\",\" 120\"\r\n");
-        QFile f(dossier.filePath(nom));
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-age),
-                              QFileDevice::FileModificationTime));
-        f.close();
+    // Catches a line kept that can never be the hidden word, a line end read as a letter or as
+    // an extra word or not seen at all (two words merged), lower case or accents left as they
+    // are, UTF-8 read as the code page or the reverse, the mark some editors put first taken
+    // into the first word, a list refused through a link; a list loaded into the wrong slot,
+    // more than 1400 words kept or skipped lines counted against them, the rank texts built
+    // wrong, the score file not read or read from elsewhere, the options left unset; a trial
+    // file left behind, a file the player named deleted (a backup of the table, whatever its
+    // name or age), the game's own temporary files kept for ever, or one deleted that another
+    // running copy may be writing.
+    void demarrage() {
+        QFETCH(QString, preparation);
+        QFETCH(QString, mots);
+        QFETCH(QString, restants);
+        QVERIFY(shell("f=5L-2.txt; " + preparation));
         EtatJeu e;
         Emplacements lieux;
         DialoguesFactices ui;
         QVERIFY(Charger_Donnees(e, dossier.path(), ui, lieux));
-        QCOMPARE(lieux.scores, fichier("VERLO-SB.SCO")); // the folder cleaned is the table's
-        QCOMPARE(QFileInfo::exists(dossier.filePath(nom)), reste);
+        QStringList lus;
+        for (int k = 1; k <= e.Nb_Mots(2); ++k)
+            lus << e.Liste_Mots(2, k).texte();
+        QCOMPARE(lus, mots.split(u' '));
+        QCOMPARE(int{e.Nb_Mots(1)}, 3);
+        QCOMPARE(int{e.Nb_Mots(3)}, 1400);
+        QCOMPARE(e.Texte_Rangs, u"1  \r\n2  \r\n3  \r\n4  \r\n5  \r\n6  \r\n7  \r\n8  \r\n9  \r\n"
+                                "10  \r\n11  \r\n12  "_s);
+        QCOMPARE(e.Tab_Scores(1, 1), u"Marc"_s);
+        QCOMPARE(int{e.Niveau}, 1);
+        QCOMPARE(int{e.Joueur}, 1);
+        QCOMPARE(int{e.Nb_Joueurs}, 1);
+        // Lists beside the program, folder writable: the table lives there too.
+        QCOMPARE(lieux.scores, dossier.filePath("VERLO-SB.SCO"));
+        QCOMPARE(QDir().entryList({"*verlo*"}, QDir::Files | QDir::Hidden), restants.split(u' '));
     }
 
-    // Catches a loader that reports success for an empty, missing, unplayable or non-regular
-    // file (a FIFO would hold start-up for ever, a device fill memory), refuses a link to a
-    // list, or keeps the counter of an earlier attempt; a reset keeping a list, or an index
-    // slip in the shared arrays.
-    void chargementFichier() {
-        QTemporaryDir ici;
+    // What stands at list 2's name ($f), the dialog's answers in turn (none left: Cancel),
+    // whether the list is put back while it is up, the file each message names, and where the
+    // score table goes (empty: start-up ends).
+    void listeIllisible_data() {
+        QTest::addColumn<QString>("preparation");
+        QTest::addColumn<QStringList>("reponses");
+        QTest::addColumn<bool>("remis");
+        QTest::addColumn<QStringList>("nommes");
+        QTest::addColumn<QString>("scores");
+        const QString f = dossier.filePath("5L-2.txt"), mauvais = dossier.filePath("absent.txt"),
+                      perso = dossier.filePath("ailleurs/5l-perso.txt");
+        const QStringList fin{f, f};
+        QTest::newRow("absente: un fichier choisi ailleurs, après un mauvais")
+            << u"rm $f; mkdir ailleurs; printf PERSO >ailleurs/5l-perso.txt"_s
+            << QStringList{mauvais, perso} << false << QStringList{f, mauvais}
+            << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                   "/verlo/VERLO-SB.SCO";
+        QTest::newRow("absente: Annuler, la liste remise entre-temps")
+            << u"rm $f"_s << QStringList{} << true << QStringList{f}
+            << dossier.filePath(u"VERLO-SB.SCO"_s);
+        QTest::newRow("tube nommé")
+            << u"rm $f; mkfifo $f"_s << QStringList{} << false << fin << u""_s;
+        QTest::newRow("lien vers /dev/zero")
+            << u"rm $f; ln -s /dev/zero $f"_s << QStringList{} << false << fin << u""_s;
+        QTest::newRow("dossier") << u"rm $f; mkdir $f"_s << QStringList{} << false << fin << u""_s;
+    }
+    // Catches a list read from a FIFO (start-up hangs) or a device (it fills memory) or a
+    // folder; a message that does not say which file, or not as five lines, the dialog without
+    // every list in its filter, a chosen file that fails taken for success, a chosen file
+    // ignored, the table kept beside lists taken from elsewhere rather than in the per-user
+    // folder, a Cancel that does not look again in the program's folder (the list may have been
+    // put back), or the endless cycle when the list still cannot be read.
+    void listeIllisible() {
+        QFETCH(QString, preparation);
+        QFETCH(QStringList, reponses);
+        QFETCH(bool, remis);
+        QFETCH(QStringList, nommes);
+        QFETCH(QString, scores);
+        QVERIFY(shell("f=5L-2.txt; " + preparation));
         EtatJeu e;
-        const QString chemin = ici.filePath(QStringLiteral("5L-2.txt"));
-        const auto charger = [&](const QByteArray& octets) {
-            ecrire(chemin, octets);
-            return Charger_Liste(e, 2, chemin);
+        Emplacements lieux;
+        DialoguesFactices ui;
+        ui.reponse = [&]() -> std::optional<QString> {
+            if (remis)
+                shell("printf 'REMIS\\r\\n' >5L-2.txt");
+            return reponses.isEmpty() ? std::nullopt : std::optional(reponses.takeFirst());
         };
-        QVERIFY(!Charger_Liste(e, 2, chemin));
-        QVERIFY(charger("MAISON\r\nVELO\r\nARBRE\r\n") && e.Nb_Mots(2) == 2);
-        QCOMPARE(e.Liste_Mots(2, 1).texte() + e.Liste_Mots(2, 2).texte(), "MAISOARBRE");
-        QVERIFY(QFile::link(chemin, ici.filePath("lien.txt")));
-        QVERIFY(Charger_Liste(e, 2, ici.filePath("lien.txt")) && e.Nb_Mots(2) == 2);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Nb_Mots(4)); // list 4 does not exist
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, e.Liste_Mots(1, 1401));
-        for (const QByteArray& vide : {QByteArray(), QByteArray("\r\n\r\n\r\n12345\r\n")})
-            QVERIFY(!charger(vide) && e.Nb_Mots(2) == 0);
-        const QString fifo = ici.filePath("5L-3.txt");
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QVERIFY(QFile::link("/dev/zero", ici.filePath("zero.txt")));
-        for (const QString& special : {fifo, ici.filePath("zero.txt"), ici.path()})
-            QVERIFY2(!Charger_Liste(e, 3, special) && e.Nb_Mots(3) == 0, qPrintable(special));
+        QCOMPARE(Charger_Donnees(e, dossier.path(), ui, lieux), !scores.isEmpty());
+        QCOMPARE(
+            ui.messages.value(0).split(u"\r\n"_s),
+            (QStringList{"Défaut au chargement de", nommes[0], "Sélectionner le Répertoire",
+                         "contenant ce Fichier", "chemin courant actuel = " + dossier.path()}));
+        QStringList fichiers;
+        for (const QString& m : ui.messages)
+            fichiers << m.section(u"\r\n"_s, 1, 1);
+        QCOMPARE(fichiers, nommes);
+        QCOMPARE(ui.choix.value(1), "Dictionnaire (" + nommes[0] + ") (5l*.txt 5L*.txt)");
+        QCOMPARE(lieux.scores, scores);
     }
 };
 
