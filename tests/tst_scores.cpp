@@ -247,6 +247,8 @@ private slots:
         const QByteArray avant = lire(table);
         // The save, by the user nobody when the test runs as root; its message through a file.
         const pid_t enfant = ::fork();
+        if (enfant == 0)
+            ::alarm(10); // a save that hangs must not outlive the test
         if (enfant == 0 && (::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0))) {
             const QByteArray raison = Copie(table, 99).valider(table, nom).toUtf8();
             setrlimit(RLIMIT_FSIZE, &limite);
