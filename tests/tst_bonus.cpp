@@ -55,6 +55,7 @@ private slots:
     // reopened at 1, a draw not from Debut_Sac on, the drawn ball not moved to Debut_Sac (the
     // bag would not list the draws in order), the wrong cell returned.
     void carte_data() {
+        // clang-format off
         QTest::addColumn<double>("r");
         QTest::addColumn<QList<int>>("grille");
         QTest::addColumn<int>("avant"); // balls drawn before: the first ones of the bag
@@ -65,10 +66,10 @@ private slots:
         QTest::newRow("R = 0 after six draws: the seventh") << 0.0 << zero << 6 << 7;
         QTest::newRow("R just below 1: 25, 1, ..., 24, the last") << presqueUn << haut << 0 << 25;
         QTest::newRow("R just below 1, the last ball of the bag") << presqueUn << haut << 24 << 25;
-        QTest::newRow("R = 0.5: 13, 14, 2..., after four draws 5 + 10")
-            << 0.5 << QList<int>{13, 14, 2,  15, 4,  16, 6,  17, 8,  18, 10, 19, 12,
+        QTest::newRow("R = 0.5: 13, 14, 2..., after four draws 5 + 10") << 0.5 << QList<int>{13, 14, 2,  15, 4,  16, 6,  17, 8,  18, 10, 19, 12,
                                  20, 3,  21, 7,  22, 11, 23, 5,  24, 1,  25, 9}
             << 4 << 15;
+        // clang-format on
     }
     void carte() {
         QFETCH(double, r);
@@ -110,6 +111,7 @@ private slots:
     // Catches a line of the table with a wrong cell, a line found with a cell still uncovered
     // or missed once complete, and the later of two lines completed together.
     void lignes_data() {
+        // clang-format off
         QTest::addColumn<QList<int>>("couvertes");
         QTest::addColumn<int>("derniere"); // covered last
         QTest::addColumn<int>("ligne");
@@ -123,10 +125,9 @@ private slots:
             for (const int c : cases)
                 QTest::addRow("line %d, cell %d last", l, c) << cases << c << l;
         }
-        QTest::newRow("row 1 and column 1 by cell 1: row 1")
-            << QList<int>{1, 2, 3, 4, 5, 6, 11, 16, 21} << 1 << 1;
-        QTest::newRow("twenty cells, then 13: row 3")
-            << suite([](int c) { return c; }, {2, 6, 20, 24}) << 13 << 3;
+        QTest::newRow("row 1 and column 1 by cell 1: row 1") << QList<int>{1, 2, 3, 4, 5, 6, 11, 16, 21} << 1 << 1;
+        QTest::newRow("twenty cells, then 13: row 3") << suite([](int c) { return c; }, {2, 6, 20, 24}) << 13 << 3;
+        // clang-format on
     }
     void lignes() {
         QFETCH(QList<int>, couvertes);
@@ -146,6 +147,7 @@ private slots:
     // ball of the bag, a draw
     // offered from an empty bag, a covered cell not shown or not said so.
     void etats_data() {
+        // clang-format off
         QTest::addColumn<int>("tirees"); // before the opening
         QTest::addColumn<int>("entrees");
         QTest::addColumn<bool>("tenue"); // the last Enter held down
@@ -157,13 +159,11 @@ private slots:
         QTest::newRow("Mélanger") << 0 << 1 << false << "spinning" << bulle;
         QTest::newRow("Mélanger, Enter held") << 0 << 1 << true << "spinning" << bulle;
         QTest::newRow("Tirer") << 0 << 2 << false << "drawn" << bulle;
-        QTest::newRow("Placer") << 11 << 3 << false << "covered"
-                                << "ligne 3, colonne 2 : couverte";
+        QTest::newRow("Placer") << 11 << 3 << false << "covered" << "ligne 3, colonne 2 : couverte";
         QTest::newRow("the third Placer") << 0 << 9 << false << "finished" << couverte;
-        QTest::newRow("the last ball placed") << 24 << 3 << false << "finished"
-                                              << "ligne 5, colonne 5 : couverte";
-        QTest::newRow("every ball drawn, none placed") << 25 << 0 << false << "finished"
-                                                       << "ligne 5, colonne 5 : carreau";
+        QTest::newRow("the last ball placed") << 24 << 3 << false << "finished" << "ligne 5, colonne 5 : couverte";
+        QTest::newRow("every ball drawn, none placed") << 25 << 0 << false << "finished" << "ligne 5, colonne 5 : carreau";
+        // clang-format on
     }
     void etats() {
         QFETCH(int, tirees);

@@ -31,29 +31,21 @@ private slots:
     // What stands in the program's folder before start-up ($f: list 2), the words of list 2
     // after it, and the files then left beside the table (of the names the game might use).
     void demarrage_data() {
+        // clang-format off
         QTest::addColumn<QString>("preparation");
         QTest::addColumn<QString>("mots");
         QTest::addColumn<QString>("restants");
-        QTest::newRow("trop longue, courte, vide, blanche, minuscules, chiffre, fin sans CR LF")
-            << u"printf 'TERRESTRE\\r\\nAMI\\r\\n\\r\\n     \\r\\npomme\\nT3RRE\\r\\nFLEUR' >$f"_s
-            << u"TERRE POMME FLEUR"_s << u"VERLO-SB.SCO"_s;
-        QTest::newRow("UTF-8 et sa marque d'ordre")
-            << u"printf '\\357\\273\\277ÉCOLE\\r\\nglaçon\\r\\nœuvre\\r\\nÊtres\\r\\n' >$f"_s
-            << u"ECOLE GLACO ETRES"_s << u"VERLO-SB.SCO"_s;
-        QTest::newRow("marque d'ordre devant du Windows-1252, CR seul")
-            << u"printf '\\357\\273\\277\\311COLE\\rGLA\\307ON\\r\\rt\\351t\\351s\\r' >$f"_s
-            << u"ECOLE GLACO TETES"_s << u"VERLO-SB.SCO"_s;
-        QTest::newRow("lien vers une liste")
-            << u"printf 'MAISON\\r\\nVELO\\r\\nARBRE' >l; ln -sf l $f"_s << u"MAISO ARBRE"_s
-            << u"VERLO-SB.SCO"_s;
-        QTest::newRow("copies du joueur, noms presque du jeu, temporaires du jeu")
-            << u"for n in VERLO-SB.SCO.backup VERLO-SB.SCO.Copie1 VERLO-SB.SCO.2024ok verlo-tmp-"
+        QTest::newRow("trop longue, courte, vide, blanche, minuscules, chiffre, fin sans CR LF") << u"printf 'TERRESTRE\\r\\nAMI\\r\\n\\r\\n     \\r\\npomme\\nT3RRE\\r\\nFLEUR' >$f"_s << u"TERRE POMME FLEUR"_s << u"VERLO-SB.SCO"_s;
+        QTest::newRow("UTF-8 et sa marque d'ordre") << u"printf '\\357\\273\\277ÉCOLE\\r\\nglaçon\\r\\nœuvre\\r\\nÊtres\\r\\n' >$f"_s << u"ECOLE GLACO ETRES"_s << u"VERLO-SB.SCO"_s;
+        QTest::newRow("marque d'ordre devant du Windows-1252, CR seul") << u"printf '\\357\\273\\277\\311COLE\\rGLA\\307ON\\r\\rt\\351t\\351s\\r' >$f"_s << u"ECOLE GLACO TETES"_s << u"VERLO-SB.SCO"_s;
+        QTest::newRow("lien vers une liste") << u"printf 'MAISON\\r\\nVELO\\r\\nARBRE' >l; ln -sf l $f"_s << u"MAISO ARBRE"_s << u"VERLO-SB.SCO"_s;
+        QTest::newRow("copies du joueur, noms presque du jeu, temporaires du jeu") << u"for n in VERLO-SB.SCO.backup VERLO-SB.SCO.Copie1 VERLO-SB.SCO.2024ok verlo-tmp-"
                "Ab12Cd-VERLO-SB.SCO .verlo-tmp-Ab1-VERLO-SB.SCO .verlo-tmp-Ab12Cd-VERLO-SB.SCO; do "
                "echo >$n; done; touch -d '1 day ago' *SCO* .*SCO; echo >.verlo-tmp-Xy34Zw-VERLO-SB.SCO"_s
-            << u"MOTAA"_s
-            << u".verlo-tmp-Ab1-VERLO-SB.SCO .verlo-tmp-Xy34Zw-VERLO-SB.SCO VERLO-SB.SCO "
+            << u"MOTAA"_s << u".verlo-tmp-Ab1-VERLO-SB.SCO .verlo-tmp-Xy34Zw-VERLO-SB.SCO VERLO-SB.SCO "
                "VERLO-SB.SCO.2024ok VERLO-SB.SCO.backup VERLO-SB.SCO.Copie1 "
                "verlo-tmp-Ab12Cd-VERLO-SB.SCO"_s;
+        // clang-format on
     }
     // Catches a line kept that can never be the hidden word, a line end read as a letter or as
     // an extra word or not seen at all (two words merged), lower case or accents left as they
@@ -94,6 +86,7 @@ private slots:
     // whether the list is put back while it is up, the file each message names, and where the
     // score table goes (empty: start-up ends).
     void listeIllisible_data() {
+        // clang-format off
         QTest::addColumn<QString>("preparation");
         QTest::addColumn<QStringList>("reponses");
         QTest::addColumn<bool>("remis");
@@ -102,19 +95,13 @@ private slots:
         const QString f = dossier.filePath("5L-2.txt"), mauvais = dossier.filePath("absent.txt"),
                       perso = dossier.filePath("ailleurs/5l-perso.txt");
         const QStringList fin{f, f};
-        QTest::newRow("absente: un fichier choisi ailleurs, après un mauvais")
-            << u"rm $f; mkdir ailleurs; printf PERSO >ailleurs/5l-perso.txt"_s
-            << QStringList{mauvais, perso} << false << QStringList{f, mauvais}
-            << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        QTest::newRow("absente: un fichier choisi ailleurs, après un mauvais") << u"rm $f; mkdir ailleurs; printf PERSO >ailleurs/5l-perso.txt"_s << QStringList{mauvais, perso} << false << QStringList{f, mauvais} << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                    "/verlo/VERLO-SB.SCO";
-        QTest::newRow("absente: Annuler, la liste remise entre-temps")
-            << u"rm $f"_s << QStringList{} << true << QStringList{f}
-            << dossier.filePath(u"VERLO-SB.SCO"_s);
-        QTest::newRow("tube nommé")
-            << u"rm $f; mkfifo $f"_s << QStringList{} << false << fin << u""_s;
-        QTest::newRow("lien vers /dev/zero")
-            << u"rm $f; ln -s /dev/zero $f"_s << QStringList{} << false << fin << u""_s;
+        QTest::newRow("absente: Annuler, la liste remise entre-temps") << u"rm $f"_s << QStringList{} << true << QStringList{f} << dossier.filePath(u"VERLO-SB.SCO"_s);
+        QTest::newRow("tube nommé") << u"rm $f; mkfifo $f"_s << QStringList{} << false << fin << u""_s;
+        QTest::newRow("lien vers /dev/zero") << u"rm $f; ln -s /dev/zero $f"_s << QStringList{} << false << fin << u""_s;
         QTest::newRow("dossier") << u"rm $f; mkdir $f"_s << QStringList{} << false << fin << u""_s;
+        // clang-format on
     }
     // Catches a list read from a FIFO (start-up hangs) or a device (it fills memory) or a
     // folder; a message that does not say which file, or not as five lines, the dialog without

@@ -80,14 +80,14 @@ private slots:
     // notice does for six seconds: each wait and the picture shown through it ("2:1000", the
     // open mouth for a second), each sound and the picture shown while it plays.
     void rythmes_data() {
+        // clang-format off
         QTest::addColumn<bool>("son");
         QTest::addColumn<int>("fermeture");
         QTest::addColumn<QString>("vus");
-        QTest::newRow("sans son") << false << 0
-                                  << "2:1000 1:1000 2:1000 1:1000 2:1000 1:1000 2:1000";
-        QTest::newRow("bêlement de 1,5 s")
-            << true << 0 << "2:1000 1:mouton.wav:attente 2:1000 1:mouton.wav:attente 2:1000";
+        QTest::newRow("sans son") << false << 0 << "2:1000 1:1000 2:1000 1:1000 2:1000 1:1000 2:1000";
+        QTest::newRow("bêlement de 1,5 s") << true << 0 << "2:1000 1:mouton.wav:attente 2:1000 1:mouton.wav:attente 2:1000";
         QTest::newRow("D'ACCORD ! dans la première attente") << false << 2 << "2:1000 1:1000";
+        // clang-format on
     }
     // Catches the lost tick of a timer that cannot fire during its own waits (the open mouth
     // then stays two seconds), waits not measured on the injected clock, a bleat asked for with

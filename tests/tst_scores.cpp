@@ -79,25 +79,19 @@ private slots:
     // A finished game against the stored table: the fourteen rows as ranked (the players'
     // marked 1 and 2), and who qualifies.
     void partie_data() {
+        // clang-format off
         QTest::addColumn<QStringList>("table");
         QTest::addColumn<int>("score1");
         QTest::addColumn<int>("score2");
         QTest::addColumn<QString>("ordre");
         QTest::addColumn<bool>("qualifie1");
         QTest::addColumn<bool>("qualifie2");
-        QTest::newRow("douze 50, joueurs à 60 et 50")
-            << rangees(QList<int>(12, 50)) << 60 << 50 << "1 A B D E C G H I J K L F 2" << true
-            << false;
-        QTest::newRow("120 à 10, joueurs à 11 et 11: le second 13e")
-            << dix << 11 << 11 << "A B C D E F G H I J K 1 2 L" << true << false;
-        QTest::newRow("égalités de part et d'autre, joueurs à 15 et 35")
-            << rangees({40, 40, 35, 35, 30, 30, 25, 15, 15, 15, 15, 0}) << 15 << 35
-            << "A B C D 2 E F G I J H 1 K L" << true << true;
-        QTest::newRow("120 à 10, joueur à 60: juste après le 60")
-            << dix << 60 << 0 << "A B C D E F G 1 H I J K L 2" << true << false;
-        QTest::newRow("douze à -1, joueurs à 0 et 0: 0 n'entre jamais")
-            << rangees(QList<int>(12, -1)) << 0 << 0 << "2 1 B A E C D H I J K L F G" << false
-            << false;
+        QTest::newRow("douze 50, joueurs à 60 et 50") << rangees(QList<int>(12, 50)) << 60 << 50 << "1 A B D E C G H I J K L F 2" << true << false;
+        QTest::newRow("120 à 10, joueurs à 11 et 11: le second 13e") << dix << 11 << 11 << "A B C D E F G H I J K 1 2 L" << true << false;
+        QTest::newRow("égalités de part et d'autre, joueurs à 15 et 35") << rangees({40, 40, 35, 35, 30, 30, 25, 15, 15, 15, 15, 0}) << 15 << 35 << "A B C D 2 E F G I J H 1 K L" << true << true;
+        QTest::newRow("120 à 10, joueur à 60: juste après le 60") << dix << 60 << 0 << "A B C D E F G 1 H I J K L 2" << true << false;
+        QTest::newRow("douze à -1, joueurs à 0 et 0: 0 n'entre jamais") << rangees(QList<int>(12, -1)) << 0 << 0 << "2 1 B A E C D H I J K L F G" << false << false;
+        // clang-format on
     }
     // Catches a tie broken otherwise than by the sort's own steps (the players see it), a
     // player's mark lost in an exchange, a qualification on points equal to a stored score, on
@@ -133,25 +127,17 @@ private slots:
 
     // A file's bytes and the table start-up reads from them.
     void lecture_data() {
+        // clang-format off
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<QStringList>("lu");
-        QTest::newRow("marque d'ordre devant du Windows-1252, CR seul, dernière ligne sans fin")
-            << QByteArray("\xEF\xBB\xBF\"H\xE9l\xE8ne\",\" 120\"\r\"Marc\",\" 75\"")
-            << QStringList{"Hélène", " 120", "Marc", " 75"};
-        QTest::newRow("lignes malformées; champs vides, séparateur dans le nom")
-            << QByteArray("A\",\" 5\"\r\n\"A\",\" 5\r\n\"Seul\"\r\n\"A\" \" 5\"\r\n\",\"x\"\r\n"
+        QTest::newRow("marque d'ordre devant du Windows-1252, CR seul, dernière ligne sans fin") << QByteArray("\xEF\xBB\xBF\"H\xE9l\xE8ne\",\" 120\"\r\"Marc\",\" 75\"") << QStringList{"Hélène", " 120", "Marc", " 75"};
+        QTest::newRow("lignes malformées; champs vides, séparateur dans le nom") << QByteArray("A\",\" 5\"\r\n\"A\",\" 5\r\n\"Seul\"\r\n\"A\" \" 5\"\r\n\",\"x\"\r\n"
                           "\"a\",\"\r\n\",\"\r\n \"A\",\" 5\"\r\n\"A\", \" 5\"\r\n\"\",\"\"\n"
-                          "\"B\",\"\"\r\n\"a\",\"b\",\" 7\"\r\n")
-            << QStringList{"", "", "B", "", "a\",\"b", " 7"};
-        QTest::newRow("octets sans caractère, NUL")
-            << QByteArray("\"A\x81\x8D\",\" 5\"\r\n\0\0\r\n\"N\0L\",\" 3\"\r\n\0", 29)
-            << QStringList{"A\uFFFD\uFFFD", " 5", QStringLiteral("N") + QChar() + "L", " 3"};
-        QTest::newRow("quatorze fiches: les douze meilleures dans l'ordre du fichier")
-            << ecrit(rangees(QList<int>(12, 10))) + "\"M\",\" 20\"\r\n\"N\",\" 10\"\r\n"
-            << rangees(QList<int>(11, 10)) + QStringList{"M", " 20"};
-        QTest::newRow("une fiche au-delà du premier Mo")
-            << ecrit({"Debut", " 5"}) + QByteArray(1 << 20, '\n') + ecrit({"Loin", " 9"})
-            << QStringList{"Debut", " 5"};
+                          "\"B\",\"\"\r\n\"a\",\"b\",\" 7\"\r\n") << QStringList{"", "", "B", "", "a\",\"b", " 7"};
+        QTest::newRow("octets sans caractère, NUL") << QByteArray("\"A\x81\x8D\",\" 5\"\r\n\0\0\r\n\"N\0L\",\" 3\"\r\n\0", 29) << QStringList{"A\uFFFD\uFFFD", " 5", QStringLiteral("N") + QChar() + "L", " 3"};
+        QTest::newRow("quatorze fiches: les douze meilleures dans l'ordre du fichier") << ecrit(rangees(QList<int>(12, 10))) + "\"M\",\" 20\"\r\n\"N\",\" 10\"\r\n" << rangees(QList<int>(11, 10)) + QStringList{"M", " 20"};
+        QTest::newRow("une fiche au-delà du premier Mo") << ecrit({"Debut", " 5"}) + QByteArray(1 << 20, '\n') + ecrit({"Loin", " 9"}) << QStringList{"Debut", " 5"};
+        // clang-format on
     }
     // Catches a reading that takes a malformed line, stops at one, at a NUL or an undecodable
     // byte, reads a line end (CR, LF, CR LF) or the byte-order mark otherwise, misses a last
@@ -187,34 +173,26 @@ private slots:
     // What is left at the lock's ($v) or the table's ($t) name in a folder open to all when
     // another player saves there, and the end of the message he is given (empty: saved).
     void enregistrementHostile_data() {
+        // clang-format off
         QTest::addColumn<QString>("preparation");
         QTest::addColumn<QString>("message");
         const QString occupe = "une autre copie du jeu l'enregistre en ce moment";
         const QString lien = "ce nom est un lien symbolique, au travers duquel le jeu n'écrit pas";
         const QString perime = "printf '4242\\nverlo\\nailleurs\\n' >$v; touch -d '1 day ago' $v";
         QTest::newRow("verrou: tube nommé") << u"mkfifo $v"_s << "un tube nommé, pas un fichier";
-        QTest::newRow("verrou: /dev/zero")
-            << u"ln -s /dev/zero $v"_s << "lien symbolique, pas un fichier";
+        QTest::newRow("verrou: /dev/zero") << u"ln -s /dev/zero $v"_s << "lien symbolique, pas un fichier";
         QTest::newRow("verrou: dossier") << u"mkdir $v"_s << "un dossier, pas un fichier";
         QTest::newRow("verrou d'un jour, d'une autre machine") << perime << "";
-        QTest::newRow("verrou d'une copie disparue de cette machine")
-            << u"printf '2147483646\\nverlo\\n%s\\n' $(uname -n) >$v"_s << "";
+        QTest::newRow("verrou d'une copie disparue de cette machine") << u"printf '2147483646\\nverlo\\n%s\\n' $(uname -n) >$v"_s << "";
         QTest::newRow("verrou d'une copie en vie") << u": tenu par le test"_s << occupe;
         QTest::newRow("verrou vide d'un instant") << u": >$v"_s << occupe;
-        QTest::newRow("fichier d'une autre application, d'un jour")
-            << u"echo mes notes >$v; touch -d '1 day ago' $v"_s
-            << "le jeu ne retire pas un fichier qu'il n'a pas fait";
-        QTest::newRow("verrou périmé, dossier où seul son auteur le retire")
-            << u"chmod +t .; "_s + perime
-            << "ne peut pas être retiré (l'accès au dossier est refusé)";
-        QTest::newRow("tableau en lecture seule")
-            << u"echo 1 >$t; chmod 444 $t"_s << "protégé en écriture";
-        QTest::newRow("taille des fichiers limitée, comme un disque plein")
-            << u"echo 1 >$t; chmod 666 $t; prlimit --pid $PPID --fsize=100:"_s
-            << "la taille des fichiers est limitée";
-        QTest::newRow("tableau: lien vers un tableau")
-            << u"echo '\"Cible\",\" 7\"' >../cible; ln -s ../cible $t"_s << lien;
+        QTest::newRow("fichier d'une autre application, d'un jour") << u"echo mes notes >$v; touch -d '1 day ago' $v"_s << "le jeu ne retire pas un fichier qu'il n'a pas fait";
+        QTest::newRow("verrou périmé, dossier où seul son auteur le retire") << u"chmod +t .; "_s + perime << "ne peut pas être retiré (l'accès au dossier est refusé)";
+        QTest::newRow("tableau en lecture seule") << u"echo 1 >$t; chmod 444 $t"_s << "protégé en écriture";
+        QTest::newRow("taille des fichiers limitée, comme un disque plein") << u"echo 1 >$t; chmod 666 $t; prlimit --pid $PPID --fsize=100:"_s << "la taille des fichiers est limitée";
+        QTest::newRow("tableau: lien vers un tableau") << u"echo '\"Cible\",\" 7\"' >../cible; ln -s ../cible $t"_s << lien;
         QTest::newRow("tableau: lien brisé") << u"ln -s ../absente $t"_s << lien;
+        // clang-format on
     }
     // Catches a lock read through a FIFO (the save hangs) or a link to a device (it reads for
     // ever), anything but a regular file taken for a lock, a stale lock left blocking every

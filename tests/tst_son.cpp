@@ -98,14 +98,13 @@ private slots:
     // A header against what the file holds, and the waits of a synchronous play of it (none
     // for a file refused as unplayable).
     void entetes_data() {
+        // clang-format off
         QTest::addColumn<Entete>("entete");
         QTest::addColumn<QList<qint64>>("attentes");
-        QTest::newRow("données annoncées au-delà du fichier")
-            << Entete{.donnees = 2000, .annoncees = 0xFFFFFFFF} << QList<qint64>{225};
+        QTest::newRow("données annoncées au-delà du fichier") << Entete{.donnees = 2000, .annoncees = 0xFFFFFFFF} << QList<qint64>{225};
         QTest::newRow("débit ≠ fréquence × bloc") << Entete{.debit = 16001} << QList<qint64>{};
-        QTest::newRow("33 min à 1 octet/s")
-            << Entete{.frequence = 1, .debit = 1, .bloc = 1, .donnees = 2000}
-            << QList<qint64>{5000};
+        QTest::newRow("33 min à 1 octet/s") << Entete{.frequence = 1, .debit = 1, .bloc = 1, .donnees = 2000} << QList<qint64>{5000};
+        // clang-format on
     }
     // Catches a header believed alone (a lying byte rate or data size would hold the player for
     // hours), a wait past five seconds, or a refused file sent to the device.
