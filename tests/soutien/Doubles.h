@@ -7,13 +7,21 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <map>
 
 class SonEnregistreur final : public ISon {
 public:
-    void jouer(const QString& fichier, ModeSon mode) override;
+    void jouer(const QString& fichier, ModeSon mode) override {
+        ++comptes[fichier];
+        if (journal)
+            joues << fichier + (mode == ModeSon::Attente ? ":attente" : ":async");
+        if (pendantJouer)
+            pendantJouer();
+    }
     void bip() override { ++bips; }
     void preparer() override { ++preparations; }
 
@@ -33,8 +41,19 @@ class HorlogeReglable final : public IHorloge {
 public:
     double heureDuJour() const override { return heure; }
     std::int64_t monotoneMs() const override { return ms; }
-    std::int64_t sommeil(std::int64_t reste) override;
-    void avancer(std::int64_t deltaMs);
+    std::int64_t sommeil(std::int64_t reste) override {
+        if (figee)
+            return std::min<std::int64_t>(reste, 5);
+        attentes.push_back(reste);
+        if (pendantAttente)
+            pendantAttente(reste);
+        avancer(reste);
+        return 0;
+    }
+    void avancer(std::int64_t deltaMs) {
+        ms += deltaMs;
+        heure += static_cast<double>(deltaMs) / 1000.0;
+    }
 
     double heure = 36000.0;
     std::int64_t ms = 1'000'000;
@@ -47,8 +66,18 @@ public:
  * value again when `pas` is 0). Notes " graine H" and " tirage" in `journal`. */
 class HasardScripte final : public IHasard {
 public:
-    void reensemencer(double heure) override;
-    double suivant() override;
+    void reensemencer(double heure) override {
+        graines.push_back(heure);
+        journal += " graine " + QString::number(heure);
+    }
+    double suivant() override {
+        journal += " tirage";
+        if (valeurs.empty())
+            return dernier_ = std::fmod(dernier_ + pas, 1.0);
+        dernier_ = valeurs.front();
+        valeurs.pop_front();
+        return dernier_;
+    }
 
     std::deque<double> valeurs;
     double pas = 0.0;
