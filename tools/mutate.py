@@ -29,6 +29,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -149,13 +150,22 @@ def synchroniser(depuis, vers):
 
 
 def executer(commande, dossier, delai):
+    # A session of its own: a mutant that hangs a test leaves no program behind when the
+    # time is up (CTest's own limit ends the test, not what the test started).
+    p = subprocess.Popen(commande, cwd=dossier, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                         encoding="utf-8", errors="replace", start_new_session=True)
     try:
         # A failing test may print bytes that are not UTF-8 (a mutated code page table).
-        r = subprocess.run(commande, cwd=dossier, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                           timeout=delai, encoding="utf-8", errors="replace")
-        return r.returncode, r.stdout
+        sortie, _ = p.communicate(timeout=delai)
+        return p.returncode, sortie
     except subprocess.TimeoutExpired:
         return None, "timeout"
+    finally:
+        try:
+            os.killpg(p.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        p.wait()
 
 
 def tueurs(sortie):
