@@ -5,12 +5,6 @@
 #include "PartieDeTest.h"
 
 #include "app/Pliage.h"
-#include <QAction>
-
-#include <QLabel>
-#include <QProgressBar>
-#include <QRadioButton>
-#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 using enum Marque;

@@ -9,8 +9,6 @@
 #include "extras/Form3.h"
 #include "game/MotsTires.h"
 
-#include <QtWidgets>
-
 #include <sys/stat.h>
 
 namespace {

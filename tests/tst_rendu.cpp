@@ -13,10 +13,6 @@
 #include "scores/Form4.h"
 #include "scores/Form5.h"
 
-#include <QAccessible>
-#include <QDir>
-#include <QRadioButton>
-
 namespace {
 
 const QColor noir(0, 0, 0), blanc(255, 255, 255), face(192, 192, 192), grisClair(224, 224, 224),

@@ -12,12 +12,8 @@
 #include "app/controles/Panel3D.h"
 #include "game/Form1.h"
 
-#include <QAccessible>
-#include <QTest>
-#include <QTimer>
-
-#include <QLineEdit>
-#include <QStringList>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <memory>
 
