@@ -236,13 +236,18 @@ private slots:
         quandModale(
             [&](QWidget* w) { fenetres << w->objectName(), sons = p.d.son.joues, w->close(); }, {},
             p.f.get());
-        for (int mot = 0; mot < 17; ++mot) // player 1's words 2 to 10, player 2's 2 to 9
-            p.proposer(u"terre"_s), p.cliquer(p.f->Nouveau);
+        for (int mot = 0; mot < 17; ++mot) { // player 1's words 2 to 10, found by player 2 only
+            if (mot % 2)
+                p.proposer(u"terre"_s);
+            p.cliquer(p.f->Nouveau);
+        }
         QCOMPARE(fenetres, QStringList()); // not after player 1's tenth word
         p.cliquer(p.f->Son_Off);
         QVERIFY(p.vu(p.f->Son_On));
         p.cliquer(p.f->Avec_Tirage);
-        p.proposer(u"terre"_s); // both qualify
+        for (int r = 1; r <= 12; ++r)
+            p.e.Tab_Scores(r, 2) = u" 30"_s; // player 1's 25 no longer enters
+        p.proposer(u"terre"_s);              // player 2 alone qualifies
         QCOMPARE(fenetres, QStringList({"Form6", "Form4"}));
         QCOMPARE(sons, QStringList({"applaudi.wav:attente", "fanfare.wav:async"}));
         QCOMPARE(p.e.Mots_Joues(2), 0);
@@ -261,11 +266,13 @@ private slots:
     // the box again.
     void delai() {
         PartieDeTest p;
+        QCOMPARE(p.f->Temps->value(), 0);
         p.f->BH_Temps->setValue(999);
         QCOMPARE(p.f->Etiq_Temps->text(), "300");
         p.f->BH_Temps->triggerAction(QAbstractSlider::SliderPageStepSub); // a click in the groove
         QCOMPARE(p.f->BH_Temps->value(), 295);
         p.f->BH_Temps->setValue(0);
+        QCOMPARE(p.f->BH_Temps->value(), 0);
         QCOMPARE(p.f->Temps->maximum(), 1); // not 0..0, a busy bar
         QCOMPARE(p.f->Temps->value(), 0);   // an empty bar, not a full one
         p.f->BH_Temps->setValue(5);
@@ -284,6 +291,9 @@ private slots:
         p.tic(3500);
         QCOMPARE(p.focus(), p.boite());
         QCOMPARE(p.dit(p.f->Temps), "temps écoulé : 3 sur 5 secondes");
+        p.f->BH_Temps->setValue(0);
+        QCOMPARE(p.f->Temps->value(), 0); // an empty bar, not a full one
+        p.f->BH_Temps->setValue(5);
         p.tic(1500); // 5 s: line 1 goes in as typed
         QCOMPARE(p.marque(1, 2), G);
         QCOMPARE(p.f->Temps->value(), 0);

@@ -19,6 +19,9 @@ void preparer(const QString& chemin, const QByteArray& quoi) {
         QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
     else if (quoi == "dossier")
         QVERIFY(QDir().mkdir(chemin));
+    else if (quoi == "lien vers un tube")
+        QVERIFY(::mkfifo(QFile::encodeName(chemin + ".tube"), 0600) == 0 &&
+                QFile::link(chemin + ".tube", chemin));
     else if (!quoi.isEmpty()) {
         QFile f(chemin);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(quoi) == quoi.size());
@@ -112,6 +115,7 @@ private slots:
         ligne("réglages en tube nommé", "verlo.conf", "tube", "");
         ligne("réglages en dossier", "verlo.conf", "dossier", "");
         ligne("verrou des réglages en tube nommé", "verlo.conf.lock", "tube", "");
+        ligne("verrou des réglages, lien vers un tube", "verlo.conf.lock", "lien vers un tube", "");
     }
     // Catches a file that blocks the game (a FIFO), stops the draw, is believed when it is not
     // a regular file of the game's or not believed when it is, a settings file written by

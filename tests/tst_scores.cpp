@@ -192,6 +192,9 @@ private slots:
                  ecrit({"A", " 120", "Anonyme", " 115", "B", " 110", "C",     " 100",
                         "D", " 90",  "E",       " 80",  "F", " 70",  " zoé ", " 60",
                         "G", " 60",  "H",       " 50",  "I", " 40",  "J",     " 30"}));
+        QCOMPARE(Copie("seul.sco", 0, 1).valider("seul.sco", "Un"), QString()); // one point
+        QCOMPARE(lire("seul.sco"), ecrit({"Anonyme", " 1"}));
+        QVERIFY(Copie("absent/T.SCO", 9).valider("absent/T.SCO", "X").endsWith("n'existe pas"));
     }
 
     // What is left at the lock's ($v) or the table's ($t) name in a folder open to all when
