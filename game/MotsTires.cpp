@@ -23,8 +23,11 @@ void MotsTires::lire() {
     if (chemin_.isEmpty())
         return;
     const auto octets = Lire_Fichier_Regulier(chemin_, PLAFOND);
-    if (!octets)
-        return; // missing, unreadable, not a regular file: the rounds in memory go on
+    // Missing, unreadable, not a regular file, or unchanged since this copy last read or wrote
+    // it (a file it cannot write stays behind the round in memory): the rounds in memory go on.
+    if (!octets || *octets == vu_)
+        return;
+    vu_ = *octets;
     std::array<QStringList, 4> lus;
     bool entete = false;
     Parcourir_Lignes(*octets, [&](QByteArrayView ligne) {
@@ -42,14 +45,15 @@ void MotsTires::lire() {
         tires_ = lus;
 }
 
-void MotsTires::ecrire() const {
+void MotsTires::ecrire() {
     if (chemin_.isEmpty())
         return;
     QByteArray texte = ENTETE + '\n';
     for (int niveau = 1; niveau <= 3; ++niveau)
         for (const QString& mot : tires_[static_cast<std::size_t>(niveau)])
             texte += QByteArray::number(niveau) + ' ' + mot.toLatin1() + '\n';
-    Ecrire_Fichier_Atomique(chemin_, texte); // a failure leaves the rounds in memory
+    if (!Ecrire_Fichier_Atomique(chemin_, texte)) // a failure leaves the rounds in memory
+        vu_ = texte;
 }
 
 int MotsTires::tirer(const EtatJeu& e, int niveau, double r) {

@@ -28,8 +28,9 @@ public:
 
 private:
     void lire();
-    void ecrire() const;
+    void ecrire();
 
     QString chemin_;
     std::array<QStringList, 4> tires_; // per level, the words of this round, in draw order
+    QByteArray vu_;                    // the file as this copy last read or wrote it
 };
