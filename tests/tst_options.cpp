@@ -73,7 +73,8 @@ private slots:
 
     // Catches a word given twice in a round, a round that never ends or starts with the word
     // just drawn, a one-word list that gives nothing; draws forgotten at a restart, a word no
-    // longer in the list still counted, or the pick among the words left not uniform.
+    // longer in the list still counted, a copy blind to another's draws since it last wrote,
+    // or the pick among the words left not uniform.
     void tourDesMots() {
         EtatJeu e = liste(cinq);
         MotsTires m(chemin("VERLO-MOTS.DAT"));
@@ -93,6 +94,8 @@ private slots:
         QCOMPARE(e.Liste_Mots(1, apres.tirer(e, 1, 0.0)).texte(), "BALLE");
         QCOMPARE(e.Liste_Mots(1, apres.tirer(e, 1, 0.99)).texte(), "FLEUR");
         QCOMPARE(e.Liste_Mots(1, apres.tirer(e, 1, 0.5)).texte(), "DROIT");
+        // The first copy, still running, goes on from the other's draws: one word left.
+        QCOMPARE(e.Liste_Mots(1, avant.tirer(e, 1, 0.0)).texte(), "CANNE");
     }
 
     // What stands at the name of the drawn words' memory or of the settings file (or at its
