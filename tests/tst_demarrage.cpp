@@ -3,6 +3,7 @@
 
 #include "Etat.h"
 #include "demarrage/Demarrage.h"
+#include "demarrage/DialoguesChargement.h"
 
 #include <QtTest>
 
@@ -35,7 +36,7 @@ private slots:
         QTest::addColumn<QString>("preparation");
         QTest::addColumn<QString>("mots");
         QTest::addColumn<QString>("restants");
-        QTest::newRow("trop longue, courte, vide, blanche, minuscules, chiffre, fin sans CR LF") << u"printf 'TERRESTRE\\r\\nAMI\\r\\n\\r\\n     \\r\\npomme\\nT3RRE\\r\\nFLEUR' >$f"_s << u"TERRE POMME FLEUR"_s << u"VERLO-SB.SCO"_s;
+        QTest::newRow("trop longue, courte, vide, blanche, minuscules, Z, chiffre, fin sans CR LF") << u"printf 'TERRESTRE\\r\\nAMI\\r\\n\\r\\n     \\r\\npomme\\nZEBRE\\nT3RRE\\r\\nFLEUR' >$f"_s << u"TERRE POMME ZEBRE FLEUR"_s << u"VERLO-SB.SCO"_s;
         QTest::newRow("UTF-8 et sa marque d'ordre") << u"printf '\\357\\273\\277ÉCOLE\\r\\nglaçon\\r\\nœuvre\\r\\nÊtres\\r\\n' >$f"_s << u"ECOLE GLACO ETRES"_s << u"VERLO-SB.SCO"_s;
         QTest::newRow("marque d'ordre devant du Windows-1252, CR seul") << u"printf '\\357\\273\\277\\311COLE\\rGLA\\307ON\\r\\rt\\351t\\351s\\r' >$f"_s << u"ECOLE GLACO TETES"_s << u"VERLO-SB.SCO"_s;
         QTest::newRow("lien vers une liste") << u"printf 'MAISON\\r\\nVELO\\r\\nARBRE' >l; ln -sf l $f"_s << u"MAISO ARBRE"_s << u"VERLO-SB.SCO"_s;
@@ -135,6 +136,12 @@ private slots:
         QCOMPARE(fichiers, nommes);
         QCOMPARE(ui.choix.value(1), "Dictionnaire (" + nommes[0] + ") (5l*.txt 5L*.txt)");
         QCOMPARE(lieux.scores, scores);
+    }
+
+    // Catches Qt's own texts, the buttons of the start-up dialogs among them, left in English.
+    void traductionsQt() {
+        installerTraductionsQt();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
     }
 };
 

@@ -234,7 +234,8 @@ private slots:
     }
 
     // Catches the colour option changing anything but the marks, the Help example and the
-    // lead, a mark recoloured otherwise than the table says, the Help sentences not naming
+    // lead, a mark recoloured otherwise than the table says, a lead coloured before a new
+    // game's first points, the Help sentences not naming
     // the colours shown, or the option not written and read back across a restart.
     void couleursAdaptees() {
         const Emplacements lieux{"/nonexistent/S.SCO", {}, chemin("verlo.conf")};
@@ -268,7 +269,10 @@ private slots:
         QCOMPARE(fond(1), couleurs::jaune);
         QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
         QCOMPARE(Lire_Reglages(lieux.reglages), (Reglages{false, false}));
-        p.f->Action_Couleurs->trigger(); // on again, then a new run reads it back
+        p.cliquer(p.f->Nouv_Partie);
+        p.f->Action_Couleurs->trigger(); // on again, before any points: nobody leads
+        QCOMPARE(p.f->Score(1)->foreColor(), couleurs::noir);
+        // A new run reads it back.
         PartieDeTest apres({"TERRE"}, {"SALUT"}, {"MAMAN"}, lieux, Lire_Reglages(lieux.reglages));
         QVERIFY(apres.f->Action_Couleurs->isChecked());
         apres.cliquer(apres.f->Nouv_Partie);

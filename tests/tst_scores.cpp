@@ -20,6 +20,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <csignal>
+#include <thread>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -72,9 +73,9 @@ struct Copie {
         Classer_Partie(e);
     }
     // What "Valider" reports; nothing when saved.
-    QString valider(const QString& table, QString nom) {
+    QString valider(const QString& table, QString nom, int attenteMs = 0) {
         QString autre, erreur;
-        Enregistrer_Partie(e, nom, autre, table, &erreur, 0);
+        Enregistrer_Partie(e, nom, autre, table, &erreur, attenteMs);
         return erreur;
     }
 };
@@ -143,9 +144,9 @@ private slots:
     // Catches a wrong record layout, line end or code page, a row of 0 points or less written,
     // rows after a free one lost, or an empty table not replacing the file with an empty one.
     void ecriture() {
-        QCOMPARE(
-            ecrit({"Anonyme", " 125", "Nul", " 0", "Moins", "-5", "", "", "\"L\"\u00A0€Œ’Ł", " 7"}),
-            QByteArray("\"Anonyme\",\" 125\"\r\n\"\"L\"\xA0\x80\x8C\x92?\",\" 7\"\r\n"));
+        QCOMPARE(ecrit({"Anonyme", " 125", "Nul", " 0", "Moins", "-5", "", "",
+                        "\"L\"\u00A0€Œ’Ł\u0080", " 7"}),
+                 QByteArray("\"Anonyme\",\" 125\"\r\n\"\"L\"\xA0\x80\x8C\x92??\",\" 7\"\r\n"));
         QCOMPARE(ecrit({"Nul", " 0"}), QByteArray());
     }
 
@@ -182,7 +183,8 @@ private slots:
     // Catches a save that writes the table read at start-up over what another copy saved
     // meanwhile, ranks ties otherwise through the file than in memory, a name changed or put
     // on the wrong row (player 2's when player 1 has no points), no "Anonyme" for an empty box,
-    // or a row after the twelfth kept.
+    // a row after the twelfth kept, a new table its owner cannot read or write, or a save that
+    // does not wait for another copy's to end.
     void deuxCopies() {
         QVERIFY(ecrire("VERLO-SB.SCO", ecrit(dix)));
         Copie premiere("VERLO-SB.SCO", 60), seconde("VERLO-SB.SCO", 0, 115);
@@ -194,6 +196,14 @@ private slots:
                         "G", " 60",  "H",       " 50",  "I", " 40",  "J",     " 30"}));
         QCOMPARE(Copie("seul.sco", 0, 1).valider("seul.sco", "Un"), QString()); // one point
         QCOMPARE(lire("seul.sco"), ecrit({"Anonyme", " 1"}));
+        QVERIFY(
+            QFileInfo("seul.sco").permissions().testFlags(QFile::ReadOwner | QFile::WriteOwner));
+        auto autreCopie = std::make_unique<Verrou>("seul.sco.lock"); // saving for 0.3 s
+        QVERIFY(autreCopie->prendre(0, nullptr));
+        std::thread fin([&autreCopie] { QThread::msleep(300), autreCopie.reset(); });
+        const QString raison = Copie("seul.sco", 5).valider("seul.sco", "Deux", 10'000);
+        fin.join();
+        QCOMPARE(raison, QString());
         QVERIFY(Copie("absent/T.SCO", 9).valider("absent/T.SCO", "X").endsWith("n'existe pas"));
     }
 
@@ -210,7 +220,7 @@ private slots:
         QTest::newRow("verrou: /dev/zero") << u"ln -s /dev/zero $v"_s << "lien symbolique, pas un fichier";
         QTest::newRow("verrou: dossier") << u"mkdir $v"_s << "un dossier, pas un fichier";
         QTest::newRow("verrou d'un jour, d'une autre machine") << perime << "";
-        QTest::newRow("verrou d'une copie disparue de cette machine") << u"printf '2147483646\\nverlo\\n%s\\n' $(uname -n) >$v"_s << "";
+        QTest::newRow("verrou d'une copie disparue de cette machine, sans fin de ligne") << u"printf '2147483646\\nverlo\\n%s' $(uname -n) >$v"_s << "";
         QTest::newRow("verrou d'une copie en vie") << u": tenu par le test"_s << occupe;
         QTest::newRow("verrou vide d'un instant") << u": >$v"_s << occupe;
         QTest::newRow("fichier d'une autre application, d'un jour") << u"echo mes notes >$v; touch -d '1 day ago' $v"_s << "le jeu ne retire pas un fichier qu'il n'a pas fait";
@@ -299,6 +309,7 @@ private slots:
     // "Anonyme" (in the box too); the entry left to save twice or offered again by "Scores...".
     void valider() {
         Table t({"Chloé", " 30", "Zéro", " 0", "Bruno", " 50", "Moins", "-5"}, {250, 40});
+        QCOMPARE(t.f->Nom->text(), u"Bruno  \nChloé  \n"_s);
         QApplication::clipboard()->setText(u"N\"A\t\u2605"_s);
         QTest::keyClick(t.f->Nom_Sc(1), Qt::Key_V, Qt::ControlModifier); // pasted
         QTest::keyClicks(t.f->Nom_Sc(1), u"\"E"_s);                      // then typed
