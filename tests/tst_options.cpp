@@ -125,6 +125,8 @@ private slots:
               "[Autre]\nmotsSansRetour=false\n[General]\r\nmotsSansRetour = true\r\n", "mots");
         ligne("réglages brouillés", "verlo.conf",
               QByteArray("\0\xff[General\ncouleursAdaptees=oui\n", 32), "");
+        ligne("réglages démesurés: rien n'est lu après 64 Kio", "verlo.conf",
+              QByteArray(64 * 1024, '\n') + "[General]\nmotsSansRetour=true\n", "");
         ligne("réglages en tube nommé", "verlo.conf", "tube", "");
         ligne("réglages en dossier", "verlo.conf", "dossier", "");
         ligne("verrou des réglages en tube nommé", "verlo.conf.lock", "tube", "");
