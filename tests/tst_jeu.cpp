@@ -211,11 +211,12 @@ private slots:
         QCOMPARE(fenetre, "Form5");
     }
 
-    // Two players. Catches a wrong turn order, counter, box or icon; a wrong lead colour (a tie
-    // shows both green); a score said without its value; the sound switch not showing or
-    // setting its state, the applause played with the sound off, the draw not opened for a
-    // found word; a game ending before player 2's tenth word or not on the score table then,
-    // the fanfare not started before it; a new game not resetting scores and counters.
+    // Two players. Catches a wrong turn order, counter, box, Tab order or icon; a wrong lead
+    // colour (a tie shows both green); a score said without its value; the sound switch not
+    // showing or setting its state, the applause played with the sound off, the draw not
+    // opened for a found word; a game ending before player 2's tenth word or not on the score
+    // table then, the fanfare not started before it; a new game not resetting scores and
+    // counters.
     void deuxJoueurs() {
         PartieDeTest p;
         p.cliquer(p.f->Nb_J(2));
@@ -225,6 +226,9 @@ private slots:
         QCOMPARE(p.f->Score(2)->foreColor(), couleurs::rouge);
         p.cliquer(p.f->Nouveau);
         QCOMPARE(p.focus(), p.f->Mot_J(2));
+        QTest::keyClick(p.f->Mot_J(2), Qt::Key_Tab);
+        QCOMPARE(p.focus(), p.f->Aide); // player 2's box in the Tab order too
+        p.cliquer(p.f->Panel3D1);       // the focus back to the box
         QVERIFY(p.vu(p.f->Image1(1)));
         QCOMPARE(p.f->Num_Mot(2)->text(), "1");
         p.proposer(u"terre"_s); // a tie
