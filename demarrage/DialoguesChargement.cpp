@@ -24,7 +24,7 @@ void installerTraductionsQt() {
     if (fait)
         return;
     fait = true;
-    auto* traducteur = new QTranslator(qApp);
+    auto* traducteur = new QTranslator(QCoreApplication::instance());
     if (traducteur->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(traducteur);
