@@ -20,10 +20,6 @@ namespace {
 // copy that stopped or died.
 constexpr qint64 AGE_ABANDON_S = 60;
 
-QByteArray natif(const QString& chemin) {
-    return QFile::encodeName(chemin);
-}
-
 QString texteErreur(int numeroErreur) {
     return QString::fromLocal8Bit(std::strerror(numeroErreur));
 }
@@ -45,7 +41,7 @@ Temporaire creerTemporaire(const QString& dossier, const QString& nom) {
         const QString chemin = QDir(dossier).filePath(QLatin1String(PREFIXE_TEMPORAIRE) + unique +
                                                       QLatin1Char('-') + nom);
         // 0666: the umask decides, as for any file the user makes.
-        const int fd = ::open(natif(chemin).constData(),
+        const int fd = ::open(QFile::encodeName(chemin).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0)
             return {fd, chemin};
@@ -83,7 +79,7 @@ std::optional<QString> Ecrire_Fichier_Atomique(const QString& chemin, const QByt
     const QString dossier = cible.absolutePath();
     struct stat etat {};
     bool existe = false;
-    if (::lstat(natif(chemin).constData(), &etat) == 0) {
+    if (::lstat(QFile::encodeName(chemin).constData(), &etat) == 0) {
         // The rename would replace a link by a file, or follow it elsewhere: a name in the
         // game's folder must not lead the game to write somewhere else.
         if (S_ISLNK(etat.st_mode))
@@ -94,7 +90,7 @@ std::optional<QString> Ecrire_Fichier_Atomique(const QString& chemin, const QByt
         if (!S_ISREG(etat.st_mode))
             return QStringLiteral("ce nom n'est pas celui d'un fichier ordinaire");
         // The folder would let the rename replace it; its owner said otherwise.
-        if (::access(natif(chemin).constData(), W_OK) != 0)
+        if (::access(QFile::encodeName(chemin).constData(), W_OK) != 0)
             return errno == EROFS ? Raison_Systeme(EROFS, QString())
                                   : QStringLiteral("le fichier est protégé en écriture");
         existe = true;
@@ -116,16 +112,18 @@ std::optional<QString> Ecrire_Fichier_Atomique(const QString& chemin, const QByt
         ok = false;
         erreur = errno;
     }
-    if (ok && ::rename(natif(t.chemin).constData(), natif(chemin).constData()) != 0) {
+    if (ok && ::rename(QFile::encodeName(t.chemin).constData(),
+                       QFile::encodeName(chemin).constData()) != 0) {
         ok = false;
         erreur = errno;
     }
     if (!ok) {
-        ::unlink(natif(t.chemin).constData());
+        ::unlink(QFile::encodeName(t.chemin).constData());
         return Raison_Systeme(erreur, texteErreur(erreur));
     }
     // The new name reaches the disk with its folder.
-    if (const int d = ::open(natif(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (const int d =
+            ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         d >= 0) {
         ::fsync(d);
         ::close(d);
@@ -140,7 +138,7 @@ bool Dossier_Inscriptible(const QString& dossier) {
     if (essai.fd < 0)
         return false;
     ::close(essai.fd);
-    ::unlink(natif(essai.chemin).constData());
+    ::unlink(QFile::encodeName(essai.chemin).constData());
     return true;
 }
 

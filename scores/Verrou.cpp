@@ -27,10 +27,6 @@ constexpr auto PAS_ATTENTE = std::chrono::milliseconds(50);
 // The application name that earlier versions wrote on the second line too.
 constexpr char APPLICATION[] = "verlo";
 
-QByteArray natif(const QString& chemin) {
-    return QFile::encodeName(chemin);
-}
-
 QString nomLisible(const QString& chemin) {
     return QStringLiteral("« %1 »").arg(QDir::toNativeSeparators(chemin));
 }
@@ -89,9 +85,9 @@ Verrou::~Verrou() {
         return;
     // Removed only while it is still the file this copy made.
     struct stat etat {};
-    if (::lstat(natif(chemin_).constData(), &etat) == 0 && etat.st_dev == appareil_ &&
+    if (::lstat(QFile::encodeName(chemin_).constData(), &etat) == 0 && etat.st_dev == appareil_ &&
         etat.st_ino == inode_)
-        ::unlink(natif(chemin_).constData());
+        ::unlink(QFile::encodeName(chemin_).constData());
     ::close(fd_);
 }
 
@@ -104,7 +100,7 @@ bool Verrou::prendre(int attenteMs, QString* raison) {
     const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(attenteMs);
     const Sans_Signal_Taille sansSignal;
     for (;;) {
-        const int fd = ::open(natif(chemin_).constData(),
+        const int fd = ::open(QFile::encodeName(chemin_).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd >= 0) {
             const QByteArray texte = QByteArray::number(::getpid()) + '\n' + APPLICATION + '\n' +
@@ -127,7 +123,7 @@ bool Verrou::prendre(int attenteMs, QString* raison) {
                                                                     "pas pu être posé")));
 
         struct stat etat {};
-        if (::lstat(natif(chemin_).constData(), &etat) != 0)
+        if (::lstat(QFile::encodeName(chemin_).constData(), &etat) != 0)
             continue; // given back meanwhile
         // Only a regular file is ever read as a lock: a FIFO would hold the reading for ever,
         // a link to a device would never end it.
@@ -140,7 +136,7 @@ bool Verrou::prendre(int attenteMs, QString* raison) {
                                         "pas un fichier qu'il n'a pas fait")
                              .arg(nomLisible(chemin_)));
         if (perime(contenu, etat)) {
-            if (::unlink(natif(chemin_).constData()) == 0 || errno == ENOENT)
+            if (::unlink(QFile::encodeName(chemin_).constData()) == 0 || errno == ENOENT)
                 continue;
             const int e = errno;
             return echec(QStringLiteral("le verrou %1, laissé par une copie du jeu arrêtée, ne "
