@@ -96,18 +96,6 @@ private slots:
         QCOMPARE(d.hasard.journal, " graine 4321.75 tirage");
     }
 
-    // Catches a new game that deals one player's card twice and the other's never, or in the
-    // other order.
-    void nouvellesGrilles() {
-        EtatJeu e;
-        ServicesDeTest d;
-        d.hasard.valeurs = std::deque<double>(25, 0.0); // then just below 1
-        d.hasard.valeurs.push_back(presqueUn);
-        Nouvelles_Grilles(e, d.hasard, d.horloge);
-        QCOMPARE(e.Grille_J(1, 1), 1);
-        QCOMPARE(e.Grille_J(2, 1), 25);
-    }
-
     // Catches a line of the table with a wrong cell, a line found with a cell still uncovered
     // or missed once complete, and the later of two lines completed together.
     void lignes_data() {
@@ -151,35 +139,29 @@ private slots:
         QTest::addColumn<int>("tirees"); // before the opening
         QTest::addColumn<int>("entrees");
         QTest::addColumn<bool>("tenue"); // the last Enter held down
-        QTest::addColumn<QString>("etat");
+        QTest::addColumn<QList<bool>>("actifs"); // Mélanger, Tirer, Placer
+        QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("nom"); // of the cell of this opening's first ball
         const QString bulle("ligne 1, colonne 1 : bulle"),
             couverte("ligne 1, colonne 1 : couverte");
-        QTest::newRow("opening") << 0 << 0 << false << "ready" << bulle;
-        QTest::newRow("Mélanger") << 0 << 1 << false << "spinning" << bulle;
-        QTest::newRow("Mélanger, Enter held") << 0 << 1 << true << "spinning" << bulle;
-        QTest::newRow("Tirer") << 0 << 2 << false << "drawn" << bulle;
-        QTest::newRow("Placer") << 11 << 3 << false << "covered" << "ligne 3, colonne 2 : couverte";
-        QTest::newRow("the third Placer") << 0 << 9 << false << "finished" << couverte;
-        QTest::newRow("the last ball placed") << 24 << 3 << false << "finished" << "ligne 5, colonne 5 : couverte";
-        QTest::newRow("every ball drawn, none placed") << 25 << 0 << false << "finished" << "ligne 5, colonne 5 : carreau";
+        const QList<bool> aucun{false, false, false};
+        QTest::newRow("opening") << 0 << 0 << false << QList{true, false, false} << "Mélanger" << bulle;
+        QTest::newRow("Mélanger") << 0 << 1 << false << QList{false, true, false} << "Tirer" << bulle;
+        QTest::newRow("Mélanger, Enter held") << 0 << 1 << true << QList{false, true, false} << "Tirer" << bulle;
+        QTest::newRow("Tirer") << 0 << 2 << false << QList{false, false, true} << "Placer" << bulle;
+        QTest::newRow("Placer") << 11 << 3 << false << QList{true, false, true} << "Mélanger" << "ligne 3, colonne 2 : couverte";
+        QTest::newRow("the third Placer") << 0 << 9 << false << aucun << "Fermer" << couverte;
+        QTest::newRow("the last ball placed") << 24 << 3 << false << aucun << "Fermer" << "ligne 5, colonne 5 : couverte";
+        QTest::newRow("every ball drawn, none placed") << 25 << 0 << false << aucun << "Fermer" << "ligne 5, colonne 5 : carreau";
         // clang-format on
     }
     void etats() {
         QFETCH(int, tirees);
         QFETCH(int, entrees);
         QFETCH(bool, tenue);
-        QFETCH(QString, etat);
+        QFETCH(QList<bool>, actifs);
+        QFETCH(QString, focus);
         QFETCH(QString, nom);
-        struct Boutons {
-            bool melanger, tirer, placer;
-            QString focus;
-        };
-        const std::map<QString, Boutons> table{{"ready", {true, false, false, "Mélanger"}},
-                                               {"spinning", {false, true, false, "Tirer"}},
-                                               {"drawn", {false, false, true, "Placer"}},
-                                               {"covered", {true, false, true, "Mélanger"}},
-                                               {"finished", {false, false, false, "Fermer"}}};
         Banc b(tirees);
         b.ouvrir();
         for (int i = 0; i < entrees; ++i)
@@ -188,11 +170,10 @@ private slots:
             if (tenue)
                 touche(b.f->focusWidget(), type, Qt::Key_Return, 150);
         QCoreApplication::processEvents(); // a turn of the spin
-        const Boutons& attendu = table.at(etat);
-        QCOMPARE(b.f->Mélanger->isEnabled(), attendu.melanger);
-        QCOMPARE(b.f->Tirer->isEnabled(), attendu.tirer);
-        QCOMPARE(b.f->Placer->isEnabled(), attendu.placer);
-        QCOMPARE(b.f->focusWidget()->objectName(), attendu.focus);
+        QCOMPARE(b.f->Mélanger->isEnabled(), actifs[0]);
+        QCOMPARE(b.f->Tirer->isEnabled(), actifs[1]);
+        QCOMPARE(b.f->Placer->isEnabled(), actifs[2]);
+        QCOMPARE(b.f->focusWidget()->objectName(), focus);
         const int restantes = 3 - (entrees + 1) / 3; // one ball gone at each "Tirer"
         QCOMPARE(b.e.Boules_Restantes, restantes);
         QCOMPARE(b.f->Boule(3)->tuile(), restantes < 3 ? tuiles::croix : tuiles::boule);
@@ -203,7 +184,7 @@ private slots:
             vide.fill(b.f->palette().color(QPalette::Window));
             QCOMPARE(boite, vide);
         }
-        if (attendu.tirer) // the spin shows the balls still in the bag
+        if (actifs[1]) // the spin shows the balls still in the bag
             QVERIFY(b.f->Img_Mélange->tuile() > tirees);
     }
 

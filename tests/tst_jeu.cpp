@@ -139,9 +139,6 @@ private slots:
         QCOMPARE(p.lettre(1, 5), " ");
         QTest::keyClick(b, Qt::Key_Enter);
         QCOMPARE(p.marques(1), (QList{G, V, J, V, G}));
-        QCOMPARE(p.f->Mot(1)->backColor(), QColor(192, 192, 192));
-        QCOMPARE(p.f->Mot(2)->backColor(), QColor(0, 255, 0));
-        QCOMPARE(p.f->Mot(3)->backColor(), QColor(255, 255, 0));
         QCOMPARE(p.f->Mot(6)->backColor(), QColor(0, 255, 255));
         QCOMPARE(p.dit(p.f->Mot(1)), "ligne 1, colonne 1 : X, absente");
         QCOMPARE(p.dit(p.f->Mot(2)), "ligne 1, colonne 2 : E, bien placée");

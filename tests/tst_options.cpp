@@ -250,8 +250,7 @@ private slots:
         };
         QCOMPARE(fond(1), couleurs::jaune);
         QCOMPARE(fond(2), couleurs::vert);
-        QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
-        QCOMPARE(p.f->Score(2)->foreColor(), couleurs::rouge);
+        QCOMPARE(fond(5), couleurs::gris);
         p.f->Action_Couleurs->trigger();
         QCOMPARE(fond(1), couleurs::adapteeMalPlacee);
         QCOMPARE(fond(2), couleurs::adapteeBienPlacee);

@@ -179,7 +179,8 @@ private slots:
     }
 
     // Catches a control moved, resized, recaptioned, recoloured, in another font size or not
-    // bold, shown or hidden when it should not be; a window misplaced, of another size, caption
+    // bold, shown or hidden when it should not be (the pictures alone hold the places of the
+    // pictures, tiles, switches and bare frames); a window misplaced, of another size, caption
     // or background. On each window's row also a caption cut or covered (on the main window's,
     // at the widest values the game shows too), a control a screen reader could only call by
     // its kind, a window not modal over the main window or resizable.
@@ -205,7 +206,6 @@ private slots:
             rang(n("Num_Mot", j), un ? T(360, 1290, 855, 495) : T(390, 1260, 855, 495), "", noir, face, 18);
             rang(n("Panel3D5", j - 1), un ? T(60, 2220, 1575, 405) : T(30, 2190, 1635, 435), "Votre MOT", bleuF, face, un ? 8.25 : 9.75);
             rang(n("Mot_J", j), un ? T(90, 2640, 1515, 510) : T(60, 2640, 1575, 510), {}, noir, cyan, 13.5, false);
-            rang(n("Image1", j), T(un ? 570 : 630, 2640, 510, 510));
         }
         rang("Panel3D1", T(1830, 0, 5895, 6015), "", blanc, noir, 8.25);
         for (int k = 1; k <= 5; ++k) // the points scale at level 1, the top line worth most
@@ -215,14 +215,10 @@ private slots:
         for (int c = 1; c <= 5; ++c)
             rang(n("Réponse", c), T(960 * c, 4980, 855, 855), "", face, vertF, 24, false);
         rang("Cadre_Temps", T(960, 4950, 4695, 930), "Temps maxi (sec.)", noir, face, 12);
-        rang("BH_Temps", T(2970, 105, 1560, 300));
         rang("Etiq_Temps", T(2295, 105, 600, 285), "60", noir, jaune, 8.25);
         rang("Panel3D8", T(120, 390, 4455, 450), "", blanc, face, 8.25);
         rang("Temps", T(90, 90, 4245, 270), {}, barre, face);
-        rang("Son_On", T(270, 5100, 510, 510), {}, {}, {}, 0, false);
-        rang("Son_Off", T(270, 5100, 510, 510));
         rang("Solution", T(90, 5640, 825, 285), QString(13, u' '), blanc, noir, 8.25);
-        rang("Avec_Tirage", T(60, 5520, 1725, 465));
         rang("A_Propos", T(7740, 3330, 1695, 435), "A propos...", violet, {}, 8.25);
         rang("Scores", T(7740, 3780, 1695, 405), "Scores...", rougeF, {}, 8.25);
         rang("Nouv_Partie", T(7740, 4200, 1695, 435), "Nouv. Partie", noir, {}, 8.25);
@@ -232,17 +228,14 @@ private slots:
 
         courante = "Form2";
         rang("", sur(3045, 1575, 4170, 2175), "A propos de VERLO", {}, bleuF);
-        rang("Image1", T(3300, 600, 510, 510));
         rang("VERLO", T(480, 480, 2295, 735), "VERLO", noir, face, 24);
         rang("Etiquette3", T(840, 1260, 1815, 240), "Version 4.32", jaune, bleuF, 9.75);
         rang("OK", T(3180, 1560, 855, 495), "OK", rougeF, {}, 13.5);
 
         courante = "Form3";
         rang("", sur(0, 0, 9480, 6045), "   Aide  sur   VERLO", {}, face);
-        rang("Panel3D1", T(60, 60, 9375, 5955), "", {}, face);
         rang("Panel3D2", T(150, 120, 9075, 795), "VERLO est un jeu de lettres pour un ou deux joueurs.\nIl s'agit de trouver un mot de 5 lettres dont la 1° lettre est donnée, en passant d'un mot à un autre par un autre mot.", noir, face, 9.75);
         rang("Panel3D9", T(360, 930, 8625, 795), "Le tableau des 12 meilleurs Scores  peut être consulté à tout moment mais sa mise à jour éventuelle ne peut intervenir qu'en Fin de Partie (10 mots proposés).", noir, face, 9.75);
-        rang("Panel3D4", T(120, 1710, 4995, 3435), "", {}, face);
         rang("Etiquette2", T(120, 120, 4635, 975), "1°) Choisissez le nombre de joueurs (1 ou 2)  2°) Choisissez le niveau de difficulté.               3°) Inscrivez, dans la case du Joueur,                         le MOT proposé.", noir, face, 9.75);
         rang("Etiquette3", T(120, 1050, 4755, 285), "4°) Validez, au clavier par \"Enter\" ou \"Return\"", noir, face, 9.75);
         rang("Etiquette1", T(120, 1380, 2955, 495), "Les Lettres à leur place sont signalées dans un fond vert", noir, face, 9.75);
@@ -256,7 +249,6 @@ private slots:
         const std::map<char, QColor> fonds{{'V', vert}, {'J', jaune}, {'-', face}, {'T', vertF}};
         for (int k = 0; k < 25; ++k)
             rang(n("Panel3D7", k), T(120 + 300 * (k % 5), 120 + 300 * (k / 5), 255, 255), QString(QChar(lettres[k / 5][k % 5])), k < 20 ? noir : grisClair, fonds.at(marques[k / 5][k % 5]), 8.25);
-        rang("Panel3D3", T(5130, 1710, 4125, 2775), "", {}, face);
         rang("Panel3D5", T(120, 120, 3825, 495), "Scores", vertM, face, 12);
         rang("Etiquette6", T(660, 660, 1575, 255), "Mot trouvé à la", noir, face, 9.75);
         rang("Etiquette7", T(2280, 660, 1455, 1275), "1° ligne -> 25   2° ligne -> 20   3° ligne -> 15   4° ligne -> 10   5° ligne ->   5", noir, face, 9.75);
@@ -286,20 +278,13 @@ private slots:
         courante = "Form5";
         rang("", sur(1800, 1480, 5700, 2520), "Contrôle des Scores", {}, violet);
         rang("Panel3D1", T(840, 120, 4215, 1335), "Votre Score trop nul ne vous permet pas d'entrer dans le Hit-Parade ! Essayez de faire un peu mieux la prochaine fois !...", bleuF, face, 12);
-        rang("Image1(1)", T(2580, 1500, 480, 480), {}, {}, {}, 0, false);
-        rang("Image1(2)", T(2580, 1500, 480, 480));
         rang("Daccord", T(1920, 2010, 1725, 465), "D'ACCORD !", rougeF, {}, 12);
 
         courante = "Form6";
         rang("", sur(1920, 1590, 5730, 3120), " Tirage", {}, face);
-        for (int c = 1; c <= 25; ++c)
-            rang(n("Grille", c), T(90 + 660 * ((c - 1) % 5), 90 + 600 * ((c - 1) / 5), 600, 555));
-        rang("Img_Mélange", T(4290, 60, 600, 555));
         rang("Mélanger", T(3420, 690, 2265, 435), "Mélanger", vertF, {}, 9.75);
         rang("Tirer", T(3420, 1170, 1095, 405), "Tirer", rouge, {}, 8.25);
         rang("Placer", T(4590, 1170, 1095, 405), "Placer", bleuF, {}, 8.25);
-        for (int k = 1; k <= 3; ++k)
-            rang(n("Boule", k), T(3600 + 660 * (k - 1), 1770, 600, 555));
         rang("Gagne", T(3420, 1740, 2265, 645), "Gagné ! + 30 Points", rouge, face, 9.75, false);
         rang("Fermer", T(3420, 2520, 2265, 525), "Fermer", noir, {}, 18);
         // clang-format on

@@ -80,21 +80,6 @@ struct Copie {
     }
 };
 
-// The table at the end of a game of these scores over these stored rows (name, points...),
-// saving in the test's folder, shown and active. An error would throw rather than wait for a
-// click in a box.
-struct Table {
-    EtatJeu e;
-    std::unique_ptr<Form4> f;
-    Table(const QStringList& stockees, const QList<int>& scores) {
-        preparerEtat(e, stockees, scores);
-        f = std::make_unique<Form4>(e, u"fenetre.sco"_s, nullptr);
-        f->signalerErreur = nullptr;
-        f->show();
-        std::ignore = QTest::qWaitForWindowActive(f.get()); // else the focus checks fail
-    }
-};
-
 class TestScores : public QObject {
     Q_OBJECT
 
@@ -280,45 +265,26 @@ private slots:
         QVERIFY(QDir("partage").entryList({".verlo-tmp-*"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
-    // The players' scores, and where the focus is at the start, then after each Enter.
-    void saisie_data() {
-        QTest::addColumn<QList<int>>("scores");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("joueur 2 inscrit") << QList{0, 100} << "Nom_Sc(2) Valider";
-        QTest::newRow("les deux inscrits") << QList{60, 50} << "Nom_Sc(1) Nom_Sc(2) Valider";
-        QTest::newRow("personne: le tableau seul") << QList{0} << "Annuler";
-    }
-    // Catches the box of a player who did not qualify shown, the focus starting elsewhere than
-    // the first box shown, Enter (main or keypad) moving it in the wrong order, or saving
-    // instead of only moving on.
-    void saisie() {
-        QFETCH(QList<int>, scores);
-        QFETCH(QString, focus);
-        Table t({}, scores);
-        QStringList vus{qApp->focusWidget()->objectName()};
-        for (qsizetype i = 1; i < focus.count(u' ') + 1; ++i) {
-            QTest::keyClick(qApp->focusWidget(), i == 1 ? Qt::Key_Return : Qt::Key_Enter);
-            vus << qApp->focusWidget()->objectName();
-        }
-        QCOMPARE(vus, focus.split(u' '));
-    }
-
     // Catches the table shown unsorted, with rows of 0 points or less, or names and points out
     // of step; a name changed on its way to the file (a double quote, a control character or
     // one the file cannot hold let in by typing or pasting); an empty box not saved as
     // "Anonyme" (in the box too); the entry left to save twice or offered again by "Scores...".
     void valider() {
-        Table t({"Chloé", " 30", "Zéro", " 0", "Bruno", " 50", "Moins", "-5"}, {250, 40});
-        QCOMPARE(t.f->Nom->text(), u"Bruno  \nChloé  \n"_s);
+        EtatJeu e; // the table at the end of a game of 250 and 40 points
+        preparerEtat(e, {"Chloé", " 30", "Zéro", " 0", "Bruno", " 50", "Moins", "-5"}, {250, 40});
+        Form4 f(e, u"fenetre.sco"_s, nullptr);
+        f.signalerErreur = nullptr; // an error would throw rather than wait for a click
+        f.show();
+        QCOMPARE(f.Nom->text(), u"Bruno  \nChloé  \n"_s);
         QApplication::clipboard()->setText(u"N\"A\t\u2605"_s);
-        QTest::keyClick(t.f->Nom_Sc(1), Qt::Key_V, Qt::ControlModifier); // pasted
-        QTest::keyClicks(t.f->Nom_Sc(1), u"\"E"_s);                      // then typed
-        QTest::mouseClick(t.f->Valider, Qt::LeftButton);
-        QCOMPARE(t.f->Nom_Sc(2)->text(), u"Anonyme"_s);
+        QTest::keyClick(f.Nom_Sc(1), Qt::Key_V, Qt::ControlModifier); // pasted
+        QTest::keyClicks(f.Nom_Sc(1), u"\"E"_s);                      // then typed
+        QTest::mouseClick(f.Valider, Qt::LeftButton);
+        QCOMPARE(f.Nom_Sc(2)->text(), u"Anonyme"_s);
         QVERIFY(QFile::exists(u"fenetre.sco"_s));
-        QCOMPARE(t.f->Nom->text(), u"NAE  \nBruno  \nAnonyme  \nChloé  \n"_s);
-        QVERIFY(t.f->Valider->isHidden());
-        QCOMPARE(t.e.Qualifie(1), false);
+        QCOMPARE(f.Nom->text(), u"NAE  \nBruno  \nAnonyme  \nChloé  \n"_s);
+        QVERIFY(f.Valider->isHidden());
+        QCOMPARE(e.Qualifie(1), false);
     }
 
     // The sound switch, the wait in which "D'ACCORD !" is pressed (0: none), and what the
