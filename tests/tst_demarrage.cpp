@@ -2,6 +2,7 @@
 // score file, the files left beside it, and the way out when a list cannot be read.
 
 #include "Etat.h"
+#include "Fichiers.h"
 #include "demarrage/Demarrage.h"
 #include "demarrage/DialoguesChargement.h"
 
@@ -12,10 +13,7 @@ using namespace Qt::StringLiterals;
 class TestDemarrage : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dossier; // the program's folder
-    // A shell command run in the program's folder (start-up makes it the current one): files as
-    // a player or the system leaves them.
-    static bool shell(const QString& c) { return QProcess::execute("sh", {"-c", c}) == 0; }
+    QTemporaryDir dossier; // the program's folder, the current one as start-up makes it
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }

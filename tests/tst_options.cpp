@@ -3,34 +3,14 @@
 // the settings file that remembers both, and the keys that reach the buttons' handlers.
 
 #include "Blocage.h"
+#include "Fichiers.h"
 #include "PartieDeTest.h"
 #include "app/Attente.h"
 #include "app/Reglages.h"
 #include "extras/Form3.h"
 #include "game/MotsTires.h"
 
-#include <sys/stat.h>
-
 namespace {
-
-// What stands at a name: "tube" a FIFO, "dossier" a folder, "" nothing, "lien vers X" a link
-// to X, "lecture seule X" X made read-only, else these bytes.
-void preparer(const QString& chemin, const QByteArray& quoi) {
-    if (quoi.startsWith("lien vers ")) {
-        preparer(chemin + ".cible", quoi.mid(10));
-        QVERIFY(QFile::link(chemin + ".cible", chemin));
-    } else if (quoi.startsWith("lecture seule ")) {
-        preparer(chemin, quoi.mid(14));
-        QVERIFY(QFile::setPermissions(chemin, QFile::ReadOwner | QFile::ReadOther));
-    } else if (quoi == "tube")
-        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
-    else if (quoi == "dossier")
-        QVERIFY(QDir().mkdir(chemin));
-    else if (!quoi.isEmpty()) {
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(quoi) == quoi.size());
-    }
-}
 
 // A state whose level 1 list holds these words.
 EtatJeu liste(const QStringList& mots) {
@@ -66,10 +46,7 @@ class TestOptions : public QObject {
 
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
-    void init() {
-        QDir(dossier.path()).removeRecursively();
-        QDir().mkpath(dossier.path());
-    }
+    void init() { QVERIFY(QDir::setCurrent(dossier.path()) && shell("rm -rf -- * .[!.]*")); }
 
     // Catches a word given twice in a round, a round that never ends or starts with the word
     // just drawn, a one-word list that gives nothing; draws forgotten at a restart, a word no
@@ -98,39 +75,34 @@ private slots:
         QCOMPARE(e.Liste_Mots(1, avant.tirer(e, 1, 0.0)).texte(), "CANNE");
     }
 
-    // What stands at the name of the drawn words' memory or of the settings file (or at its
+    // What stands at the name ($f) of the drawn words' memory or of the settings file (or at its
     // lock's), and what is read from it: the word said drawn, the option said on.
     void fichiersHostiles_data() {
+        // clang-format off
         QTest::addColumn<QString>("nom");
-        QTest::addColumn<QByteArray>("quoi");
+        QTest::addColumn<QString>("preparation");
         QTest::addColumn<QString>("lu");
-        const auto ligne = [](const char* rang, const char* nom, const QByteArray& quoi,
-                              const char* lu) {
-            QTest::newRow(rang) << nom << quoi << lu;
+        const auto ligne = [](const char* rang, const char* nom, const char* preparation, const char* lu) {
+            QTest::newRow(rang) << nom << preparation << lu;
         };
-        ligne("mémoire absente", "M.DAT", "", "");
-        ligne("mémoire brouillée", "M.DAT", "VERLO-MOTS 1\n1 ARBRE\n9 BALLE\n1 X\n1 CANNE 2\n",
-              "ARBRE");
-        ligne("mémoire sans en-tête", "M.DAT", "1 ARBRE\n", "");
+        ligne("mémoire absente", "M.DAT", ":", "");
+        ligne("mémoire brouillée", "M.DAT", "printf 'VERLO-MOTS 1\\n1 ARBRE\\n9 BALLE\\n1 X\\n1 CANNE 2\\n' >$f", "ARBRE");
+        ligne("mémoire sans en-tête", "M.DAT", "printf '1 ARBRE\\n' >$f", "");
         // Read but never written: the round goes on in memory, not from the file again.
-        ligne("mémoire en lecture seule", "M.DAT", "lecture seule VERLO-MOTS 1\n1 ARBRE\n",
-              "ARBRE");
-        ligne("mémoire: lien vers une mémoire", "M.DAT", "lien vers VERLO-MOTS 1\n1 ARBRE\n",
-              "ARBRE");
-        ligne("mémoire en tube nommé", "M.DAT", "tube", "");
-        ligne("mémoire en dossier", "M.DAT", "dossier", "");
-        ligne("mémoire dans un dossier absent", "absent/M.DAT", "", "");
-        ligne("réglages absents", "verlo.conf", "", "");
-        ligne("réglages écrits à la main", "verlo.conf",
-              "[Autre]\nmotsSansRetour=false\n[General]\r\nmotsSansRetour = true\r\n", "mots");
-        ligne("réglages brouillés", "verlo.conf",
-              QByteArray("\0\xff[General\ncouleursAdaptees=oui\n", 32), "");
-        ligne("réglages démesurés: rien n'est lu après 64 Kio", "verlo.conf",
-              QByteArray(64 * 1024, '\n') + "[General]\nmotsSansRetour=true\n", "");
-        ligne("réglages en tube nommé", "verlo.conf", "tube", "");
-        ligne("réglages en dossier", "verlo.conf", "dossier", "");
-        ligne("verrou des réglages en tube nommé", "verlo.conf.lock", "tube", "");
-        ligne("verrou des réglages, lien vers un tube", "verlo.conf.lock", "lien vers tube", "");
+        ligne("mémoire en lecture seule", "M.DAT", "printf 'VERLO-MOTS 1\\n1 ARBRE\\n' >$f; chmod 444 $f", "ARBRE");
+        ligne("mémoire: lien vers une mémoire", "M.DAT", "printf 'VERLO-MOTS 1\\n1 ARBRE\\n' >c; ln -s c $f", "ARBRE");
+        ligne("mémoire en tube nommé", "M.DAT", "mkfifo $f", "");
+        ligne("mémoire en dossier", "M.DAT", "mkdir $f", "");
+        ligne("mémoire dans un dossier absent", "absent/M.DAT", ":", "");
+        ligne("réglages absents", "verlo.conf", ":", "");
+        ligne("réglages écrits à la main", "verlo.conf", "printf '[Autre]\\nmotsSansRetour=false\\n[General]\\r\\nmotsSansRetour = true\\r\\n' >$f", "mots");
+        ligne("réglages brouillés", "verlo.conf", "printf '\\0\\377[General\\ncouleursAdaptees=oui\\n' >$f", "");
+        ligne("réglages démesurés: rien n'est lu après 64 Kio", "verlo.conf", "head -c 65536 /dev/zero | tr '\\0' '\\n' >$f; printf '[General]\\nmotsSansRetour=true\\n' >>$f", "");
+        ligne("réglages en tube nommé", "verlo.conf", "mkfifo $f", "");
+        ligne("réglages en dossier", "verlo.conf", "mkdir $f", "");
+        ligne("verrou des réglages en tube nommé", "verlo.conf.lock", "mkfifo $f", "");
+        ligne("verrou des réglages, lien vers un tube", "verlo.conf.lock", "mkfifo t; ln -s t $f", "");
+        // clang-format on
     }
     // Catches a file that blocks the game (a FIFO), stops the draw, is believed when it is not
     // a regular file of the game's or not believed when it is, a memory that cannot be written
@@ -138,9 +110,9 @@ private slots:
     // by hand misread, or its other lines lost at a write: draws go on, in memory if need be.
     void fichiersHostiles() {
         QFETCH(QString, nom);
-        QFETCH(QByteArray, quoi);
+        QFETCH(QString, preparation);
         QFETCH(QString, lu);
-        preparer(chemin(qPrintable(nom)), quoi);
+        QVERIFY(shell("f=" + nom + "; " + preparation));
         if (nom.endsWith("DAT")) {
             MotsTires m(chemin(qPrintable(nom)));
             QStringList mots;
@@ -158,11 +130,10 @@ private slots:
         QCOMPARE(r.couleursAdaptees, lu == "couleurs");
         QCOMPARE(r.motsSansRetour, lu == "mots");
         Ecrire_Reglages(fichier, {true, false});
-        const bool utilisable = nom == "verlo.conf" && quoi != "tube" && quoi != "dossier";
+        const bool utilisable = nom == "verlo.conf" && !preparation.contains("mk");
         QCOMPARE(Lire_Reglages(fichier), (utilisable ? Reglages{true, false} : Reglages{}));
-        QFile f(fichier);
-        QVERIFY(!quoi.startsWith('[') || (f.open(QIODevice::ReadOnly) &&
-                                          f.readAll().startsWith(quoi.left(29) + "[General]\n")));
+        QVERIFY(!preparation.contains("[Autre]") ||
+                lire(fichier).startsWith("[Autre]\nmotsSansRetour=false\n[General]\n"));
     }
 
     // Catches Ctrl+N, Ctrl+Q or the entry "Son" doing other than the button or picture they

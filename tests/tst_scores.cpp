@@ -7,6 +7,7 @@
 #include "Blocage.h"
 #include "Doubles.h"
 #include "Etat.h"
+#include "Fichiers.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
@@ -45,16 +46,6 @@ QStringList cellules(const EtatJeu& e) {
     for (int r = 1; r <= LIGNES_SCORES; ++r)
         l << e.Tab_Scores(r, 1) << e.Tab_Scores(r, 2);
     return l;
-}
-
-QByteArray lire(const QString& fichier) {
-    QFile f(fichier);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-bool ecrire(const QString& fichier, const QByteArray& octets) {
-    QFile f(fichier);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
 // The bytes the game saves for a table given as preparerEtat takes it.
@@ -237,9 +228,7 @@ private slots:
         std::signal(SIGXFSZ, SIG_DFL); // the signal's default would end the program
         // A folder open to all; files left as a player or the system would leave them.
         const QString ici = "chmod 755 .; rm -rf partage; mkdir -m 777 partage";
-        QCOMPARE(QProcess::execute(
-                     "sh", {"-c", ici + "; cd partage; t=VERLO-SB.SCO v=$t.lock; " + preparation}),
-                 0);
+        QVERIFY(shell(ici + "; cd partage; t=VERLO-SB.SCO v=$t.lock; " + preparation));
         Verrou tenu(verrou); // the game's own lock, as another copy holds it
         if (preparation.contains("tenu"))
             QVERIFY(tenu.prendre(0, nullptr));

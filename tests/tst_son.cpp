@@ -4,6 +4,7 @@
 
 #include "Blocage.h"
 #include "Doubles.h"
+#include "Fichiers.h"
 #include "app/Attente.h"
 #include "extras/SonPlateforme.h"
 #include "extras/Wav.h"
@@ -132,7 +133,7 @@ private slots:
     // Catches a FIFO at the name of the module or of a sound that holds the game for ever (the
     // opening blocks), or that is taken for a module or a sound.
     void tubes() {
-        QCOMPARE(QProcess::execute("mkfifo", {"libverlo_son.so", "tube.wav"}), 0);
+        QVERIFY(shell("mkfifo libverlo_son.so tube.wav"));
         std::unique_ptr<IMoteurSon> m; // the module of the program in the current folder
         std::optional<std::int64_t> duree = 0;
         QVERIFY(finitSansBlocage([&] { m = SonPlateforme::chargerModule("."); }, 3000,
