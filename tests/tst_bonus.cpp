@@ -42,7 +42,18 @@ struct Banc {
     void entree() const { QTest::keyClick(f->focusWidget(), Qt::Key_Return); }
 };
 
+// The draw window opened after `tirees` balls were drawn, then Enter pressed `entrees` times
+// (the last held down if `tenue`): which of Mélanger, Tirer, Placer are enabled, the focus,
+// and the name of the cell of this opening's first ball.
+struct Etat {
+    int tirees, entrees;
+    bool tenue;
+    QList<bool> actifs;
+    QString focus, nom;
+};
+
 } // namespace
+Q_DECLARE_METATYPE(Etat)
 
 class TestBonus : public QObject {
     Q_OBJECT
@@ -132,36 +143,25 @@ private slots:
 
     // Catches a wrong button enabled or focused after a step or after a held Enter, the balls
     // of an opening used from the wrong end, a ball shown before a spin or a spin that shows no
-    // ball of the bag, a draw
-    // offered from an empty bag, a covered cell not shown or not said so.
+    // ball of the bag, a draw offered from an empty bag, a covered cell not shown or not said so.
     void etats_data() {
         // clang-format off
-        QTest::addColumn<int>("tirees"); // before the opening
-        QTest::addColumn<int>("entrees");
-        QTest::addColumn<bool>("tenue"); // the last Enter held down
-        QTest::addColumn<QList<bool>>("actifs"); // Mélanger, Tirer, Placer
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("nom"); // of the cell of this opening's first ball
-        const QString bulle("ligne 1, colonne 1 : bulle"),
-            couverte("ligne 1, colonne 1 : couverte");
+        QTest::addColumn<Etat>("t");
+        const QString bulle("ligne 1, colonne 1 : bulle"), couverte("ligne 1, colonne 1 : couverte");
         const QList<bool> aucun{false, false, false};
-        QTest::newRow("opening") << 0 << 0 << false << QList{true, false, false} << "Mélanger" << bulle;
-        QTest::newRow("Mélanger") << 0 << 1 << false << QList{false, true, false} << "Tirer" << bulle;
-        QTest::newRow("Mélanger, Enter held") << 0 << 1 << true << QList{false, true, false} << "Tirer" << bulle;
-        QTest::newRow("Tirer") << 0 << 2 << false << QList{false, false, true} << "Placer" << bulle;
-        QTest::newRow("Placer") << 11 << 3 << false << QList{true, false, true} << "Mélanger" << "ligne 3, colonne 2 : couverte";
-        QTest::newRow("the third Placer") << 0 << 9 << false << aucun << "Fermer" << couverte;
-        QTest::newRow("the last ball placed") << 24 << 3 << false << aucun << "Fermer" << "ligne 5, colonne 5 : couverte";
-        QTest::newRow("every ball drawn, none placed") << 25 << 0 << false << aucun << "Fermer" << "ligne 5, colonne 5 : carreau";
+        QTest::newRow("opening") << Etat{0, 0, false, {true, false, false}, "Mélanger", bulle};
+        QTest::newRow("Mélanger") << Etat{0, 1, false, {false, true, false}, "Tirer", bulle};
+        QTest::newRow("Mélanger, Enter held") << Etat{0, 1, true, {false, true, false}, "Tirer", bulle};
+        QTest::newRow("Tirer") << Etat{0, 2, false, {false, false, true}, "Placer", bulle};
+        QTest::newRow("Placer") << Etat{11, 3, false, {true, false, true}, "Mélanger", "ligne 3, colonne 2 : couverte"};
+        QTest::newRow("the third Placer") << Etat{0, 9, false, aucun, "Fermer", couverte};
+        QTest::newRow("the last ball placed") << Etat{24, 3, false, aucun, "Fermer", "ligne 5, colonne 5 : couverte"};
+        QTest::newRow("every ball drawn, none placed") << Etat{25, 0, false, aucun, "Fermer", "ligne 5, colonne 5 : carreau"};
         // clang-format on
     }
     void etats() {
-        QFETCH(int, tirees);
-        QFETCH(int, entrees);
-        QFETCH(bool, tenue);
-        QFETCH(QList<bool>, actifs);
-        QFETCH(QString, focus);
-        QFETCH(QString, nom);
+        QFETCH(Etat, t);
+        const auto [tirees, entrees, tenue, actifs, focus, nom] = t;
         Banc b(tirees);
         b.ouvrir();
         for (int i = 0; i < entrees; ++i)

@@ -10,6 +10,18 @@
 
 using namespace Qt::StringLiterals;
 
+// What stands at list 2's name ($f), the dialog's answers in turn (none left: Cancel), whether
+// the list is put back while it is up, the file each message names, and where the score table
+// goes (empty: start-up ends).
+struct Illisible {
+    QString preparation;
+    QStringList reponses;
+    bool remis;
+    QStringList nommes;
+    QString scores;
+};
+Q_DECLARE_METATYPE(Illisible)
+
 class TestDemarrage : public QObject {
     Q_OBJECT
 
@@ -81,25 +93,17 @@ private slots:
         QCOMPARE(QDir().entryList({"*verlo*"}, QDir::Files | QDir::Hidden), restants.split(u' '));
     }
 
-    // What stands at list 2's name ($f), the dialog's answers in turn (none left: Cancel),
-    // whether the list is put back while it is up, the file each message names, and where the
-    // score table goes (empty: start-up ends).
     void listeIllisible_data() {
         // clang-format off
-        QTest::addColumn<QString>("preparation");
-        QTest::addColumn<QStringList>("reponses");
-        QTest::addColumn<bool>("remis");
-        QTest::addColumn<QStringList>("nommes");
-        QTest::addColumn<QString>("scores");
+        QTest::addColumn<Illisible>("t");
         const QString f = dossier.filePath("5L-2.txt"), mauvais = dossier.filePath("absent.txt"),
                       perso = dossier.filePath("ailleurs/5l-perso.txt");
         const QStringList fin{f, f};
-        QTest::newRow("absente: un fichier choisi ailleurs, après un mauvais") << u"rm $f; mkdir ailleurs; printf PERSO >ailleurs/5l-perso.txt"_s << QStringList{mauvais, perso} << false << QStringList{f, mauvais} << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                   "/verlo/VERLO-SB.SCO";
-        QTest::newRow("absente: Annuler, la liste remise entre-temps") << u"rm $f"_s << QStringList{} << true << QStringList{f} << dossier.filePath(u"VERLO-SB.SCO"_s);
-        QTest::newRow("tube nommé") << u"rm $f; mkfifo $f"_s << QStringList{} << false << fin << u""_s;
-        QTest::newRow("lien vers /dev/zero") << u"rm $f; ln -s /dev/zero $f"_s << QStringList{} << false << fin << u""_s;
-        QTest::newRow("dossier") << u"rm $f; mkdir $f"_s << QStringList{} << false << fin << u""_s;
+        QTest::newRow("absente: un fichier choisi ailleurs, après un mauvais") << Illisible{u"rm $f; mkdir ailleurs; printf PERSO >ailleurs/5l-perso.txt"_s, {mauvais, perso}, false, {f, mauvais}, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/verlo/VERLO-SB.SCO"};
+        QTest::newRow("absente: Annuler, la liste remise entre-temps") << Illisible{u"rm $f"_s, {}, true, {f}, dossier.filePath(u"VERLO-SB.SCO"_s)};
+        QTest::newRow("tube nommé") << Illisible{u"rm $f; mkfifo $f"_s, {}, false, fin, {}};
+        QTest::newRow("lien vers /dev/zero") << Illisible{u"rm $f; ln -s /dev/zero $f"_s, {}, false, fin, {}};
+        QTest::newRow("dossier") << Illisible{u"rm $f; mkdir $f"_s, {}, false, fin, {}};
         // clang-format on
     }
     // Catches a list read from a FIFO (start-up hangs) or a device (it fills memory) or a
@@ -109,31 +113,27 @@ private slots:
     // folder, a Cancel that does not look again in the program's folder (the list may have been
     // put back), or the endless cycle when the list still cannot be read.
     void listeIllisible() {
-        QFETCH(QString, preparation);
-        QFETCH(QStringList, reponses);
-        QFETCH(bool, remis);
-        QFETCH(QStringList, nommes);
-        QFETCH(QString, scores);
-        QVERIFY(shell("f=5L-2.txt; " + preparation));
+        QFETCH(Illisible, t);
+        QVERIFY(shell("f=5L-2.txt; " + t.preparation));
         EtatJeu e;
         Emplacements lieux;
         DialoguesFactices ui;
-        ui.reponse = [&]() -> std::optional<QString> {
-            if (remis)
+        ui.reponse = [&t]() -> std::optional<QString> {
+            if (t.remis)
                 shell("printf 'REMIS\\r\\n' >5L-2.txt");
-            return reponses.isEmpty() ? std::nullopt : std::optional(reponses.takeFirst());
+            return t.reponses.isEmpty() ? std::nullopt : std::optional(t.reponses.takeFirst());
         };
-        QCOMPARE(Charger_Donnees(e, dossier.path(), ui, lieux), !scores.isEmpty());
+        QCOMPARE(Charger_Donnees(e, dossier.path(), ui, lieux), !t.scores.isEmpty());
         QCOMPARE(
             ui.messages.value(0).split(u"\r\n"_s),
-            (QStringList{"Défaut au chargement de", nommes[0], "Sélectionner le Répertoire",
+            (QStringList{"Défaut au chargement de", t.nommes[0], "Sélectionner le Répertoire",
                          "contenant ce Fichier", "chemin courant actuel = " + dossier.path()}));
         QStringList fichiers;
         for (const QString& m : ui.messages)
             fichiers << m.section(u"\r\n"_s, 1, 1);
-        QCOMPARE(fichiers, nommes);
-        QCOMPARE(ui.choix.value(1), "Dictionnaire (" + nommes[0] + ") (5l*.txt 5L*.txt)");
-        QCOMPARE(lieux.scores, scores);
+        QCOMPARE(fichiers, t.nommes);
+        QCOMPARE(ui.choix.value(1), "Dictionnaire (" + t.nommes[0] + ") (5l*.txt 5L*.txt)");
+        QCOMPARE(lieux.scores, t.scores);
     }
 
     // Catches Qt's own texts, the buttons of the start-up dialogs among them, left in English.

@@ -58,12 +58,12 @@ private slots:
         QFETCH(int, niveau);
         QFETCH(QList<int>, points);
         PartieDeTest p;
-        p.cliquer(p.f->Difficulté(niveau % 3 + 1)); // from another level
-        p.cliquer(p.f->Difficulté(niveau));
+        cliquer(p.f->Difficulté(niveau % 3 + 1)); // from another level
+        cliquer(p.f->Difficulté(niveau));
         QList<int> gagnes;
         for (int ligne = 1; ligne <= 5; ++ligne) {
             QCOMPARE(p.f->Rep_H(6 - ligne)->text(), QString::number(points[ligne - 1]));
-            p.cliquer(p.f->Nouv_Partie);
+            cliquer(p.f->Nouv_Partie);
             p.tic(); // the last word over: the box takes a proposal from the first tick on
             for (int l = 1; l < ligne; ++l)
                 p.proposer(u"xxxxx"_s);
@@ -92,8 +92,8 @@ private slots:
     void clics() {
         QFETCH(QString, cible);
         PartieDeTest p;
-        p.cliquer(p.f->Nb_J(2));
-        p.cliquer(p.f->Nouveau); // player 2's turn
+        cliquer(p.f->Nb_J(2));
+        cliquer(p.f->Nouveau); // player 2's turn
         p.tic(10'000);
         bool enMarche = true;
         QString ouverte;
@@ -108,7 +108,7 @@ private slots:
         else if (cible == u"F1"_s)
             QTest::keyClick(p.f->Nouveau, Qt::Key_F1);
         else
-            p.cliquer(p.f->findChild<QWidget*>(cible));
+            cliquer(p.f->findChild<QWidget*>(cible));
         const QString attendue = cible.contains(u"Propos"_s)                     ? u"Form2"_s
                                  : cible.contains(u"Aide"_s) || cible == u"F1"_s ? u"Form3"_s
                                  : cible.contains(u"Scores"_s)                   ? u"Form4"_s
@@ -128,7 +128,7 @@ private slots:
     // up more; the hidden reveal shown unarmed, or not hidden on Insert's release.
     void saisie() {
         PartieDeTest p;
-        p.cliquer(p.f->Nouv_Partie);
+        cliquer(p.f->Nouv_Partie);
         QLineEdit* b = p.boite();
         p.taper(u"rétro"_s); // after the given T: the first of six drops out
         b->setCursorPosition(1);
@@ -174,13 +174,14 @@ private slots:
         QCOMPARE(p.d.son.bips, 0);
         p.d.horloge.heure = 1234.5;
         p.d.hasard.valeurs = {0.999999, 0.5};
-        p.cliquer(p.f->Nouveau);
-        QCOMPARE(p.d.hasard.graines.back(), 1234.5);
+        p.d.hasard.journal.clear();
+        cliquer(p.f->Nouveau);
+        QCOMPARE(p.d.hasard.journal, " graine 1234.5 tirage");
         QCOMPARE(p.marques(1), (QList{V, Aucune, Aucune, Aucune, Aucune}));
         QCOMPARE(p.lettre(1, 1), "C");
         QCOMPARE(p.boite()->cursorPosition(), 1);
         p.d.horloge.pendantAttente = [&p](std::int64_t) {
-            QTest::keyClick(p.f->Nouveau, Qt::Key_Return), p.cliquer(p.f->Nouv_Partie);
+            QTest::keyClick(p.f->Nouveau, Qt::Key_Return), cliquer(p.f->Nouv_Partie);
         };
         for (int l = 1; l <= 5; ++l)
             p.proposer(u"canon"_s);
@@ -200,11 +201,11 @@ private slots:
         QVERIFY(!p.vu(p.f->Réponse(5)));
         p.taper(u"alle"_s);
         for (int mot = 3; mot <= 10; ++mot)
-            p.cliquer(p.f->Nouveau); // abandoned, the first one found but not validated
+            cliquer(p.f->Nouveau); // abandoned, the first one found but not validated
         QCOMPARE(p.f->Num_Mot(1)->text(), "10");
         QString fenetre;
         quandModale([&](QWidget* w) { fenetre = w->objectName(), w->close(); }, {}, p.f.get());
-        p.cliquer(p.f->Nouveau);
+        cliquer(p.f->Nouveau);
         QCOMPARE(fenetre, "Form5");
     }
 
@@ -216,21 +217,21 @@ private slots:
     // counters.
     void deuxJoueurs() {
         PartieDeTest p;
-        p.cliquer(p.f->Nb_J(2));
+        cliquer(p.f->Nb_J(2));
         p.proposer(u"terre"_s); // player 1 leads
         QCOMPARE(p.dit(p.f->Score(1)), "score du joueur 1 : 25");
         QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
         QCOMPARE(p.f->Score(2)->foreColor(), couleurs::rouge);
-        p.cliquer(p.f->Nouveau);
+        cliquer(p.f->Nouveau);
         QCOMPARE(p.focus(), p.f->Mot_J(2));
         QTest::keyClick(p.f->Mot_J(2), Qt::Key_Tab);
         QCOMPARE(p.focus(), p.f->Aide); // player 2's box in the Tab order too
-        p.cliquer(p.f->Panel3D1);       // the focus back to the box
+        cliquer(p.f->Panel3D1);       // the focus back to the box
         QVERIFY(p.vu(p.f->Image1(1)));
         QCOMPARE(p.f->Num_Mot(2)->text(), "1");
         p.proposer(u"terre"_s); // a tie
         QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
-        p.cliquer(p.f->Nouveau);
+        cliquer(p.f->Nouveau);
         QVERIFY(!p.vu(p.f->Mot_J(2)));
         QCOMPARE(p.f->Num_Mot(1)->text(), "2");
         QStringList fenetres, sons;
@@ -240,12 +241,12 @@ private slots:
         for (int mot = 0; mot < 17; ++mot) { // player 1's words 2 to 10, found by player 2 only
             if (mot % 2)
                 p.proposer(u"terre"_s);
-            p.cliquer(p.f->Nouveau);
+            cliquer(p.f->Nouveau);
         }
         QCOMPARE(fenetres, QStringList()); // not after player 1's tenth word
-        p.cliquer(p.f->Son_Off);
+        cliquer(p.f->Son_Off);
         QVERIFY(p.vu(p.f->Son_On));
-        p.cliquer(p.f->Avec_Tirage);
+        cliquer(p.f->Avec_Tirage);
         for (int r = 1; r <= 12; ++r)
             p.e.Tab_Scores(r, 2) = u" 30"_s; // player 1's 25 no longer enters
         p.proposer(u"terre"_s);              // player 2 alone qualifies
@@ -253,7 +254,7 @@ private slots:
         QCOMPARE(sons, QStringList({"applaudi.wav:attente", "fanfare.wav:async"}));
         QCOMPARE(p.e.Mots_Joues(2), 0);
         QCOMPARE(p.f->Score(2)->text(), "000");
-        p.cliquer(p.f->Son_On);
+        cliquer(p.f->Son_On);
         QVERIFY(!p.e.Son_Actif);
         QCOMPARE(p.d.son.preparations, 1);
     }
@@ -317,10 +318,10 @@ private slots:
     // on: the spelling, the draw, the end of the game with its score table.
     void fermetureEnEpelant() {
         PartieDeTest p;
-        p.cliquer(p.f->Nouv_Partie);
+        cliquer(p.f->Nouv_Partie);
         for (int mot = 2; mot <= 10; ++mot)
-            p.cliquer(p.f->Nouveau);
-        p.cliquer(p.f->Avec_Tirage);
+            cliquer(p.f->Nouveau);
+        cliquer(p.f->Avec_Tirage);
         QStringList ouvertes;
         quandModale([&](QWidget* w) { ouvertes << w->objectName(), w->close(); }, {}, p.f.get());
         p.d.horloge.pendantAttente = [&p](std::int64_t) {

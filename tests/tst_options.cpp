@@ -140,7 +140,7 @@ private slots:
     // stand for (a key triggers its menu entry), or the entry "Son" not following the picture.
     void actions() {
         PartieDeTest p({"TERRE", "TAPIS"});
-        p.cliquer(p.f->Nouv_Partie);
+        cliquer(p.f->Nouv_Partie);
         p.proposer(QStringLiteral("tapis"));
         QTest::keyClick(p.boite(), Qt::Key_N, Qt::ControlModifier); // line 2 given up
         QCOMPARE(p.e.Ligne, 1);
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(p.focus(), p.boite());
         p.f->Action_Son->trigger();
         QVERIFY(p.vu(p.f->Son_On));
-        p.cliquer(p.f->Son_On);
+        cliquer(p.f->Son_On);
         QVERIFY(!p.f->Action_Son->isChecked());
         QTest::keyClick(p.boite(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(Fermeture_Signalee());
@@ -168,7 +168,7 @@ private slots:
     void ouvrirMenu() {
         QFETCH(QString, comment);
         PartieDeTest p;
-        p.cliquer(p.f->Nouv_Partie);
+        cliquer(p.f->Nouv_Partie);
         const auto demander = [&] {
             if (comment == "maj")
                 return QTest::keyClick(p.boite(), Qt::Key_F10, Qt::ShiftModifier);
@@ -213,22 +213,19 @@ private slots:
     void couleursAdaptees() {
         const Emplacements lieux{"/nonexistent/S.SCO", {}, chemin("verlo.conf")};
         PartieDeTest p({"TERRE"}, {"SALUT"}, {"MAMAN"}, lieux);
-        p.cliquer(p.f->Nouv_Partie);
+        cliquer(p.f->Nouv_Partie);
         p.proposer(QStringLiteral("retro")); // Y G Y G -
         p.proposer(QStringLiteral("terre"));
-        const auto fond = [&](int k) {
-            return p.f->Mot(k)->backColor();
-        };
-        QCOMPARE(fond(1), couleurs::jaune);
-        QCOMPARE(fond(2), couleurs::vert);
-        QCOMPARE(fond(5), couleurs::gris);
+        QCOMPARE(p.f->Mot(1)->backColor(), couleurs::jaune);
+        QCOMPARE(p.f->Mot(2)->backColor(), couleurs::vert);
+        QCOMPARE(p.f->Mot(5)->backColor(), couleurs::gris);
         p.f->Action_Couleurs->trigger();
-        QCOMPARE(fond(1), couleurs::adapteeMalPlacee);
-        QCOMPARE(fond(2), couleurs::adapteeBienPlacee);
-        QCOMPARE(fond(5), couleurs::gris);
+        QCOMPARE(p.f->Mot(1)->backColor(), couleurs::adapteeMalPlacee);
+        QCOMPARE(p.f->Mot(2)->backColor(), couleurs::adapteeBienPlacee);
+        QCOMPARE(p.f->Mot(5)->backColor(), couleurs::gris);
         QCOMPARE(p.f->Score(1)->foreColor(), couleurs::adapteeDevant);
         QCOMPARE(p.f->Score(2)->foreColor(), couleurs::adapteeDerriere);
-        QCOMPARE(fond(25), couleurs::gris); // a cell still to play
+        QCOMPARE(p.f->Mot(25)->backColor(), couleurs::gris); // a cell still to play
         QCOMPARE(Lire_Reglages(lieux.reglages), (Reglages{true, false}));
         Form3 aide(nullptr, true);
         QCOMPARE(aide.Etiquette1->text(),
@@ -238,16 +235,16 @@ private slots:
         QCOMPARE(aide.Panel3D7(0)->backColor(), couleurs::adapteeBienPlacee); // T of TENTE
         QCOMPARE(aide.Panel3D7(5)->backColor(), couleurs::adapteeMalPlacee);  // L of LACET
         p.f->Action_Couleurs->trigger();
-        QCOMPARE(fond(1), couleurs::jaune);
+        QCOMPARE(p.f->Mot(1)->backColor(), couleurs::jaune);
         QCOMPARE(p.f->Score(1)->foreColor(), couleurs::vert);
         QCOMPARE(Lire_Reglages(lieux.reglages), (Reglages{false, false}));
-        p.cliquer(p.f->Nouv_Partie);
+        cliquer(p.f->Nouv_Partie);
         p.f->Action_Couleurs->trigger(); // on again, before any points: nobody leads
         QCOMPARE(p.f->Score(1)->foreColor(), couleurs::noir);
         // A new run reads it back.
         PartieDeTest apres({"TERRE"}, {"SALUT"}, {"MAMAN"}, lieux, Lire_Reglages(lieux.reglages));
         QVERIFY(apres.f->Action_Couleurs->isChecked());
-        apres.cliquer(apres.f->Nouv_Partie);
+        cliquer(apres.f->Nouv_Partie);
         QCOMPARE(apres.f->Mot(1)->backColor(), couleurs::adapteeBienPlacee); // the given letter
     }
 
@@ -257,21 +254,21 @@ private slots:
         const QString memoire = chemin("VERLO-MOTS.DAT");
         PartieDeTest p(cinq, {"SALUT"}, {"MAMAN"}, {"/nonexistent/S.SCO", memoire, {}});
         p.d.hasard.valeurs = {0.99, 0.99};
-        p.cliquer(p.f->Nouv_Partie);
-        p.cliquer(p.f->Nouveau);
+        cliquer(p.f->Nouv_Partie);
+        cliquer(p.f->Nouveau);
         QCOMPARE(p.e.Mot_Cherche.texte(), "ECRIT"); // drawn twice: k = floor(5 r + 1)
         QVERIFY(!QFile::exists(memoire));
         p.f->Action_Mots->trigger();
-        const std::size_t graines = p.d.hasard.graines.size();
+        p.d.hasard.journal.clear();
         QStringList mots;
         for (int i = 0; i < 5; ++i) {
             p.d.hasard.valeurs = {0.99};
-            p.cliquer(p.f->Nouveau);
+            cliquer(p.f->Nouveau);
             mots << p.e.Mot_Cherche.texte();
         }
         QCOMPARE(mots, QStringList({"ECRIT", "DROIT", "CANNE", "BALLE", "ARBRE"}));
         QVERIFY(QFile::exists(memoire));
-        QCOMPARE(p.d.hasard.graines.size(), graines + 5); // reseeded before every draw
+        QCOMPARE(p.d.hasard.journal, QString(" graine 36000 tirage").repeated(5)); // reseeded first
     }
 };
 

@@ -55,6 +55,16 @@ QByteArray ecrit(const QStringList& table) {
     return Enregistrer_Scores(e, "ecrit.sco", nullptr) ? lire("ecrit.sco") : "?";
 }
 
+// A finished game against the stored table: the fourteen rows as ranked (the players'
+// marked 1 and 2), and who qualifies.
+struct Partie {
+    QStringList table;
+    QList<int> scores;
+    QString ordre;
+    bool qualifie1, qualifie2;
+};
+Q_DECLARE_METATYPE(Partie)
+
 // A copy of the game that read the table at start-up and ends a game with these scores.
 struct Copie {
     EtatJeu e;
@@ -77,21 +87,14 @@ class TestScores : public QObject {
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(dossier.path())); }
 
-    // A finished game against the stored table: the fourteen rows as ranked (the players'
-    // marked 1 and 2), and who qualifies.
     void partie_data() {
         // clang-format off
-        QTest::addColumn<QStringList>("table");
-        QTest::addColumn<int>("score1");
-        QTest::addColumn<int>("score2");
-        QTest::addColumn<QString>("ordre");
-        QTest::addColumn<bool>("qualifie1");
-        QTest::addColumn<bool>("qualifie2");
-        QTest::newRow("douze 50, joueurs à 60 et 50") << rangees(QList<int>(12, 50)) << 60 << 50 << "1 A B D E C G H I J K L F 2" << true << false;
-        QTest::newRow("120 à 10, joueurs à 11 et 11: le second 13e") << dix << 11 << 11 << "A B C D E F G H I J K 1 2 L" << true << false;
-        QTest::newRow("égalités de part et d'autre, joueurs à 15 et 35") << rangees({40, 40, 35, 35, 30, 30, 25, 15, 15, 15, 15, 0}) << 15 << 35 << "A B C D 2 E F G I J H 1 K L" << true << true;
-        QTest::newRow("120 à 10, joueur à 60: juste après le 60") << dix << 60 << 0 << "A B C D E F G 1 H I J K L 2" << true << false;
-        QTest::newRow("douze à -1, joueurs à 0 et 0: 0 n'entre jamais") << rangees(QList<int>(12, -1)) << 0 << 0 << "2 1 B A E C D H I J K L F G" << false << false;
+        QTest::addColumn<Partie>("p");
+        QTest::newRow("douze 50, joueurs à 60 et 50") << Partie{rangees(QList<int>(12, 50)), {60, 50}, "1 A B D E C G H I J K L F 2", true, false};
+        QTest::newRow("120 à 10, joueurs à 11 et 11: le second 13e") << Partie{dix, {11, 11}, "A B C D E F G H I J K 1 2 L", true, false};
+        QTest::newRow("égalités de part et d'autre, joueurs à 15 et 35") << Partie{rangees({40, 40, 35, 35, 30, 30, 25, 15, 15, 15, 15, 0}), {15, 35}, "A B C D 2 E F G I J H 1 K L", true, true};
+        QTest::newRow("120 à 10, joueur à 60: juste après le 60") << Partie{dix, {60, 0}, "A B C D E F G 1 H I J K L 2", true, false};
+        QTest::newRow("douze à -1, joueurs à 0 et 0: 0 n'entre jamais") << Partie{rangees(QList<int>(12, -1)), {0, 0}, "2 1 B A E C D H I J K L F G", false, false};
         // clang-format on
     }
     // Catches a tie broken otherwise than by the sort's own steps (the players see it), a
@@ -99,22 +102,17 @@ private slots:
     // 0, or from row 13 or 14, one left from an earlier game, or the stored table touched before
     // the names are saved.
     void partie() {
-        QFETCH(QStringList, table);
-        QFETCH(int, score1);
-        QFETCH(int, score2);
-        QFETCH(QString, ordre);
-        QFETCH(bool, qualifie1);
-        QFETCH(bool, qualifie2);
+        QFETCH(Partie, p);
         EtatJeu e;
         e.Qualifie(1) = e.Qualifie(2) = true; // an earlier game's
-        preparerEtat(e, table, {score1, score2});
+        preparerEtat(e, p.table, p.scores);
         QStringList rangs;
         for (int r = 1; r <= LIGNES_SCORES + 2; ++r)
             rangs << e.Classement(r, 1);
-        QCOMPARE(rangs, ordre.split(u' '));
-        QCOMPARE(e.Qualifie(1), qualifie1);
-        QCOMPARE(e.Qualifie(2), qualifie2);
-        QCOMPARE(cellules(e), table);
+        QCOMPARE(rangs, p.ordre.split(u' '));
+        QCOMPARE(e.Qualifie(1), p.qualifie1);
+        QCOMPARE(e.Qualifie(2), p.qualifie2);
+        QCOMPARE(cellules(e), p.table);
     }
 
     // Catches a wrong record layout, line end or code page, a row of 0 points or less written,

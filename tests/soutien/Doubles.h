@@ -67,7 +67,6 @@ public:
 class HasardScripte final : public IHasard {
 public:
     void reensemencer(double heure) override {
-        graines.push_back(heure);
         journal += " graine " + QString::number(heure);
     }
     double suivant() override {
@@ -82,7 +81,6 @@ public:
     std::deque<double> valeurs;
     double pas = 0.0;
     QString journal;
-    std::vector<double> graines;
 
 private:
     double dernier_ = 0.0;

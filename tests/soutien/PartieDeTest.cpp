@@ -24,7 +24,7 @@ PartieDeTest::PartieDeTest(const QStringList& liste1, const QStringList& liste2,
 void PartieDeTest::proposer(const QString& texte) const {
     boite()->selectAll();
     taper(texte);
-    entree();
+    QTest::keyClick(boite(), Qt::Key_Return);
 }
 
 void PartieDeTest::tic(std::int64_t ms) {

@@ -34,8 +34,6 @@ struct PartieDeTest {
     QLineEdit* boite() const { return f->Mot_J(e.Joueur); }
     bool vu(const QWidget* w) const { return w->isVisibleTo(f.get()); }
     QWidget* focus() const { return f->focusWidget(); }
-    void entree() const { QTest::keyClick(boite(), Qt::Key_Return); }
-    void cliquer(QWidget* w) const { ::cliquer(w); }
     void taper(const QString& texte) const { ::taper(boite(), texte); }
     /** The box's text replaced by `texte`, typed, then Enter. */
     void proposer(const QString& texte) const;
