@@ -113,7 +113,6 @@ struct Partie {
 
     // Starts as the game starts, on the real word lists copied beside a program of its own.
     explicit Partie(const QString& dossierListes) {
-        d.son.journal = false;       // counts only: a record of every sound would itself grow
         d.hasard.pas = 0.6180339887; // draws spread over [0, 1), the same at every run
         for (int n = 1; n <= 3; ++n)
             QFile::copy(QDir(dossierListes).filePath(nomListe(n)), dossier.filePath(nomListe(n)));
@@ -201,8 +200,11 @@ int main(int argc, char* argv[]) {
 
     const std::set<long> reperes{1, 100, 500, 1000, 1500, 2000, 2500, 3000, parties};
     std::printf("%8s %10s %12s %8s\n", "parties", "RSS (kB)", "tas (kB)", "widgets");
+    long fanfares = 0;
     for (numero = 1; numero <= parties; ++numero) {
         p.jouerPartie(numero);
+        fanfares += p.d.son.joues.count(QStringLiteral("fanfare.wav:async"));
+        p.d.son.joues.clear(); // a record of every sound would itself grow
         if (reperes.count(numero)) {
             QApplication::processEvents();
             std::printf("%8ld %10ld %12zu %8lld\n", numero, rssKo(), mallinfo2().uordblks / 1024,
@@ -210,7 +212,6 @@ int main(int argc, char* argv[]) {
             std::fflush(stdout);
         }
     }
-    const long fanfares = p.d.son.comptes[QStringLiteral("fanfare.wav")];
     std::printf("sons : %ld bips, %ld fanfares ; scores enregistrés : %d\n", p.d.son.bips, fanfares,
                 p.e.Nb_Scores);
     return 0;

@@ -11,25 +11,18 @@
 #include <cmath>
 #include <deque>
 #include <functional>
-#include <map>
 
 class SonEnregistreur final : public ISon {
 public:
     void jouer(const QString& fichier, ModeSon mode) override {
-        ++comptes[fichier];
-        if (journal)
-            joues << fichier + (mode == ModeSon::Attente ? ":attente" : ":async");
+        joues << fichier + (mode == ModeSon::Attente ? ":attente" : ":async");
         if (pendantJouer)
             pendantJouer();
     }
     void bip() override { ++bips; }
     void preparer() override { ++preparations; }
 
-    /** Each sound as "file:attente" or "file:async", in order; left empty when `journal` is
-     * off (a long run keeps the counts only). */
-    QStringList joues;
-    std::map<QString, long> comptes; // sounds played, by file
-    bool journal = true;
+    QStringList joues; // each sound as "file:attente" or "file:async", in order
     long bips = 0;
     int preparations = 0;
     std::function<void()> pendantJouer; // while a sound plays
