@@ -1,7 +1,6 @@
 // The word-list loader, given any bytes as a list file.
 
 #include "Essais.h"
-#include "Exiger.h"
 #include "app/EtatJeu.h"
 #include "app/ListesMots.h"
 

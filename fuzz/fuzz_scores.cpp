@@ -2,7 +2,6 @@
 // out and reading that back gives the same table, so the second save equals the first.
 
 #include "Essais.h"
-#include "Exiger.h"
 #include "app/Cp1252.h"
 #include "app/EtatJeu.h"
 #include "app/Points.h"

@@ -3,7 +3,6 @@
 
 #include "PartieDeTest.h"
 #include "bonus/BoiteTuile.h"
-#include "bonus/Carte.h"
 #include "bonus/Form6.h"
 
 #include <cmath>
@@ -39,7 +38,6 @@ struct Banc {
         f = std::make_unique<Form6>(e, d.services(), &principale, [this] { ++payes; });
         f->show();
     }
-    void entree() const { QTest::keyClick(f->focusWidget(), Qt::Key_Return); }
 };
 
 // The draw window opened after `tirees` balls were drawn, then Enter pressed `entrees` times
@@ -165,7 +163,7 @@ private slots:
         Banc b(tirees);
         b.ouvrir();
         for (int i = 0; i < entrees; ++i)
-            b.entree();
+            QTest::keyClick(b.f->focusWidget(), Qt::Key_Return);
         for (const auto type : {QEvent::KeyRelease, QEvent::KeyPress}) // X11's pair for a repeat
             if (tenue)
                 touche(b.f->focusWidget(), type, Qt::Key_Return, 150);
@@ -221,7 +219,7 @@ private slots:
                 QTest::keyClick(b.f->focusWidget(), Qt::Key_Escape);
         };
         for (int i = 0; i < 3; ++i)
-            b.entree();
+            QTest::keyClick(b.f->focusWidget(), Qt::Key_Return);
         QCOMPARE(b.d.horloge.attentes, QList<qint64>(10, 500));
         QCOMPARE(vus, (QList<int>{1, 27, 1, 27, 1, 27, 1, 27, 1, 27}));
         QCOMPARE(b.d.son.joues, son ? QStringList{"applaudi.wav:attente"} : QStringList());

@@ -3,7 +3,6 @@
 
 #include "Etat.h"
 #include "Fichiers.h"
-#include "demarrage/Demarrage.h"
 #include "demarrage/DialoguesChargement.h"
 
 #include <QtTest>

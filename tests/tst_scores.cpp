@@ -4,14 +4,12 @@
 // The score windows: the table's name entry and "Valider"; the low-score notice's rhythm on
 // the steady clock, with and without the bleat, and "D'ACCORD !" in the middle of it.
 
-#include "Blocage.h"
 #include "Doubles.h"
 #include "Etat.h"
 #include "Fichiers.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
 #include "app/controles/Panel3D.h"
-#include "scores/Classement.h"
 #include "scores/EnregistrementPartie.h"
 #include "scores/FichierScores.h"
 #include "scores/Form4.h"

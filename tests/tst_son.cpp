@@ -2,7 +2,6 @@
 // (never longer than the sound the file really holds, nor than five seconds, and not past a
 // close of the main window), and silence whenever something is missing or hostile.
 
-#include "Blocage.h"
 #include "Doubles.h"
 #include "Fichiers.h"
 #include "app/Attente.h"

@@ -59,9 +59,7 @@ public:
  * value again when `pas` is 0). Notes " graine H" and " tirage" in `journal`. */
 class HasardScripte final : public IHasard {
 public:
-    void reensemencer(double heure) override {
-        journal += " graine " + QString::number(heure);
-    }
+    void reensemencer(double heure) override { journal += " graine " + QString::number(heure); }
     double suivant() override {
         journal += " tirage";
         if (valeurs.empty())

@@ -5,7 +5,6 @@
 #include "Clavier.h"
 #include "Doubles.h"
 #include "Etat.h"
-#include "app/Marquage.h"
 #include "app/controles/Apparence.h"
 #include "app/controles/Bouton.h"
 #include "app/controles/Image.h"
