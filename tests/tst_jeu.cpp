@@ -97,11 +97,9 @@ private slots:
         p.tic(10'000);
         bool enMarche = true;
         QString ouverte;
-        quandModale(
-            [&](QWidget* w) {
-                enMarche = p.f->Minuterie1->isActive(), ouverte = w->objectName(), w->close();
-            },
-            {}, p.f.get());
+        p.quandModale([&](QWidget* w) {
+            enMarche = p.f->Minuterie1->isActive(), ouverte = w->objectName(), w->close();
+        });
         p.f->Nouveau->setFocus();
         if (auto* entree = p.f->findChild<QAction*>(cible))
             entree->trigger();
@@ -200,7 +198,7 @@ private slots:
             cliquer(p.f->Nouveau); // abandoned, the first one found but not validated
         QCOMPARE(p.f->Num_Mot(1)->text(), "10");
         QString fenetre;
-        quandModale([&](QWidget* w) { fenetre = w->objectName(), w->close(); }, {}, p.f.get());
+        p.quandModale([&](QWidget* w) { fenetre = w->objectName(), w->close(); });
         cliquer(p.f->Nouveau);
         QCOMPARE(fenetre, "Form5");
     }
@@ -231,9 +229,8 @@ private slots:
         QVERIFY(!p.vu(p.f->Mot_J(2)));
         QCOMPARE(p.f->Num_Mot(1)->text(), "2");
         QStringList fenetres, sons;
-        quandModale(
-            [&](QWidget* w) { fenetres << w->objectName(), sons = p.d.son.joues, w->close(); }, {},
-            p.f.get());
+        p.quandModale(
+            [&](QWidget* w) { fenetres << w->objectName(), sons = p.d.son.joues, w->close(); });
         for (int mot = 0; mot < 17; ++mot) { // player 1's words 2 to 10, found by player 2 only
             if (mot % 2)
                 p.proposer(u"terre"_s);
@@ -315,7 +312,7 @@ private slots:
             cliquer(p.f->Nouveau);
         cliquer(p.f->Avec_Tirage);
         QStringList ouvertes;
-        quandModale([&](QWidget* w) { ouvertes << w->objectName(), w->close(); }, {}, p.f.get());
+        p.quandModale([&](QWidget* w) { ouvertes << w->objectName(), w->close(); });
         p.d.horloge.pendantAttente = [&p](std::int64_t) {
             p.f->close();
         };

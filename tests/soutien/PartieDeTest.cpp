@@ -45,20 +45,18 @@ char* toString(Marque m) {
     return qstrdup(noms[static_cast<int>(m)]);
 }
 
-void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom, QObject* duree) {
-    auto* attente = new QTimer(duree ? duree : qApp);
+void PartieDeTest::quandModale(std::function<void(QWidget*)> dansLaFenetre) const {
+    auto* attente = new QTimer(f.get());
     attente->setInterval(5);
     QObject::connect(attente, &QTimer::timeout,
-                     [attente, dansLaFenetre, nom, duree, vue = QPointer<QWidget>()]() mutable {
-                         QWidget* d = QApplication::activeModalWidget();
-                         if (d && d != vue && (nom.isEmpty() || d->objectName() == nom)) {
-                             if (!duree)
-                                 attente->stop(), attente->deleteLater();
-                             vue = d;
-                             dansLaFenetre(d);
-                             if (QTest::currentTestFailed() && vue)
-                                 vue->close();
-                         }
+                     [dansLaFenetre, vue = QPointer<QWidget>()]() mutable {
+                         QWidget* w = QApplication::activeModalWidget();
+                         if (!w || w == vue)
+                             return;
+                         vue = w;
+                         dansLaFenetre(w);
+                         if (QTest::currentTestFailed() && vue)
+                             vue->close();
                      });
     attente->start();
 }

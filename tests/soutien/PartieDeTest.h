@@ -49,16 +49,11 @@ struct PartieDeTest {
     static QString dit(QObject* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     }
+    /** Runs `dansLaFenetre` on every modal window as soon as it is up, for as long as the
+     * main window lives. A check that fails inside closes the window, so that the test
+     * reports instead of waiting for ever. */
+    void quandModale(std::function<void(QWidget*)> dansLaFenetre) const;
 };
 
 /** A mark as a failed comparison names it. */
 char* toString(Marque m);
-
-/**
- * Runs `dansLaFenetre` on the next modal window (of that name, if given) as soon as it is up.
- * A check that fails inside closes it, so that the test reports instead of waiting for ever.
- * Given `duree`, every modal window is seen, until `duree` is destroyed: a test that may see
- * none, or several, gives its own so that a later test's window is not taken for its own.
- */
-void quandModale(std::function<void(QWidget*)> dansLaFenetre, const QString& nom = {},
-                 QObject* duree = nullptr);
