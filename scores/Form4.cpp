@@ -134,13 +134,13 @@ void Form4::creerControles() {
     Panel3D1->setAccessibleName(QStringLiteral("Tableau des scores"));
     // Said as lists, so that an empty column still tells what it holds.
     for (const auto& [liste, quoi] : {std::pair{Nom, "noms"}, {Pt_Score, "points"}})
-        liste->setDescription([liste, quoi] {
+        liste->setDescription([lue = liste, sens = quoi] {
             QStringList valeurs;
-            for (const QString& ligne : liste->text().split(QLatin1Char('\n')))
+            for (const QString& ligne : lue->text().split(QLatin1Char('\n')))
                 if (!ligne.trimmed().isEmpty())
                     valeurs << ligne.trimmed();
             return QStringLiteral("%1 : %2").arg(
-                QLatin1String(quoi),
+                QLatin1String(sens),
                 valeurs.isEmpty() ? QStringLiteral("aucun") : valeurs.join(QStringLiteral(", ")));
         });
 
