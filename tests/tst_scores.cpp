@@ -253,7 +253,8 @@ private slots:
     // Catches the table shown unsorted, with rows of 0 points or less, or names and points out
     // of step; a name changed on its way to the file (a double quote, a control character or
     // one the file cannot hold let in by typing or pasting); an empty box not saved as
-    // "Anonyme" (in the box too); the entry left to save twice or offered again by "Scores...".
+    // "Anonyme" (in the box too); Enter saving, or not moving on to the next box that
+    // qualifies; the entry left to save twice or offered again by "Scores...".
     void valider() {
         EtatJeu e; // the table at the end of a game of 250 and 40 points
         preparerEtat(e, {"Chloé", " 30", "Zéro", " 0", "Bruno", " 50", "Moins", "-5"}, {250, 40});
@@ -264,6 +265,11 @@ private slots:
         QApplication::clipboard()->setText(u"N\"A\t\u2605"_s);
         QTest::keyClick(f.Nom_Sc(1), Qt::Key_V, Qt::ControlModifier); // pasted
         QTest::keyClicks(f.Nom_Sc(1), u"\"E"_s);                      // then typed
+        QTest::keyClick(f.Nom_Sc(1), Qt::Key_Return); // Enter moves on, to player 2's box
+        QCOMPARE(f.focusWidget(), f.Nom_Sc(2));
+        QTest::keyClick(f.Nom_Sc(2), Qt::Key_Enter);
+        QCOMPARE(f.focusWidget(), f.Valider);
+        QVERIFY(!QFile::exists(u"fenetre.sco"_s)); // saving is for "Valider" alone
         QTest::mouseClick(f.Valider, Qt::LeftButton);
         QCOMPARE(f.Nom_Sc(2)->text(), u"Anonyme"_s);
         QVERIFY(QFile::exists(u"fenetre.sco"_s));
