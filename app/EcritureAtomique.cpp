@@ -26,7 +26,7 @@ QString texteErreur(int numeroErreur) {
 
 struct Temporaire {
     int fd = -1;
-    QString chemin;
+    QByteArray nom; // as the system takes it
 };
 
 /** A new empty temporary file of the game's for `nom` in `dossier`; fd -1 and errno set when
@@ -38,11 +38,11 @@ Temporaire creerTemporaire(const QString& dossier, const QString& nom) {
         QString unique;
         for (int i = 0; i < 6; ++i)
             unique += QLatin1Char(signes[QRandomGenerator::global()->bounded(62)]);
-        const QString chemin = QDir(dossier).filePath(QLatin1String(PREFIXE_TEMPORAIRE) + unique +
-                                                      QLatin1Char('-') + nom);
+        const QByteArray chemin = QFile::encodeName(QDir(dossier).filePath(
+            QLatin1String(PREFIXE_TEMPORAIRE) + unique + QLatin1Char('-') + nom));
         // 0666: the umask decides, as for any file the user makes.
-        const int fd = ::open(QFile::encodeName(chemin).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        const int fd =
+            ::open(chemin.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0)
             return {fd, chemin};
         if (errno != EEXIST)
@@ -77,9 +77,10 @@ bool versLeDisque(int fd) {
 std::optional<QString> Ecrire_Fichier_Atomique(const QString& chemin, const QByteArray& contenu) {
     const QFileInfo cible(chemin);
     const QString dossier = cible.absolutePath();
+    const QByteArray nom = QFile::encodeName(chemin);
     struct stat etat {};
     bool existe = false;
-    if (::lstat(QFile::encodeName(chemin).constData(), &etat) == 0) {
+    if (::lstat(nom.constData(), &etat) == 0) {
         // The rename would replace a link by a file, or follow it elsewhere: a name in the
         // game's folder must not lead the game to write somewhere else.
         if (S_ISLNK(etat.st_mode))
@@ -90,7 +91,7 @@ std::optional<QString> Ecrire_Fichier_Atomique(const QString& chemin, const QByt
         if (!S_ISREG(etat.st_mode))
             return QStringLiteral("ce nom n'est pas celui d'un fichier ordinaire");
         // The folder would let the rename replace it; its owner said otherwise.
-        if (::access(QFile::encodeName(chemin).constData(), W_OK) != 0)
+        if (::access(nom.constData(), W_OK) != 0)
             return errno == EROFS ? Raison_Systeme(EROFS, QString())
                                   : QStringLiteral("le fichier est protégé en écriture");
         existe = true;
@@ -112,13 +113,12 @@ std::optional<QString> Ecrire_Fichier_Atomique(const QString& chemin, const QByt
         ok = false;
         erreur = errno;
     }
-    if (ok && ::rename(QFile::encodeName(t.chemin).constData(),
-                       QFile::encodeName(chemin).constData()) != 0) {
+    if (ok && ::rename(t.nom.constData(), nom.constData()) != 0) {
         ok = false;
         erreur = errno;
     }
     if (!ok) {
-        ::unlink(QFile::encodeName(t.chemin).constData());
+        ::unlink(t.nom.constData());
         return Raison_Systeme(erreur, texteErreur(erreur));
     }
     // The new name reaches the disk with its folder.
@@ -138,7 +138,7 @@ bool Dossier_Inscriptible(const QString& dossier) {
     if (essai.fd < 0)
         return false;
     ::close(essai.fd);
-    ::unlink(QFile::encodeName(essai.chemin).constData());
+    ::unlink(essai.nom.constData());
     return true;
 }
 

@@ -78,16 +78,15 @@ bool perime(const Contenu& c, const struct stat& etat) {
 
 } // namespace
 
-Verrou::Verrou(QString chemin) : chemin_(std::move(chemin)) {}
+Verrou::Verrou(QString chemin) : chemin_(std::move(chemin)), nom_(QFile::encodeName(chemin_)) {}
 
 Verrou::~Verrou() {
     if (fd_ < 0)
         return;
     // Removed only while it is still the file this copy made.
     struct stat etat {};
-    if (::lstat(QFile::encodeName(chemin_).constData(), &etat) == 0 && etat.st_dev == appareil_ &&
-        etat.st_ino == inode_)
-        ::unlink(QFile::encodeName(chemin_).constData());
+    if (::lstat(nom_.constData(), &etat) == 0 && etat.st_dev == appareil_ && etat.st_ino == inode_)
+        ::unlink(nom_.constData());
     ::close(fd_);
 }
 
@@ -100,8 +99,8 @@ bool Verrou::prendre(int attenteMs, QString* raison) {
     const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(attenteMs);
     const Sans_Signal_Taille sansSignal;
     for (;;) {
-        const int fd = ::open(QFile::encodeName(chemin_).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        const int fd =
+            ::open(nom_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd >= 0) {
             const QByteArray texte = QByteArray::number(::getpid()) + '\n' + APPLICATION + '\n' +
                                      QSysInfo::machineHostName().toUtf8() + '\n';
@@ -123,7 +122,7 @@ bool Verrou::prendre(int attenteMs, QString* raison) {
                                                                     "pas pu être posé")));
 
         struct stat etat {};
-        if (::lstat(QFile::encodeName(chemin_).constData(), &etat) != 0)
+        if (::lstat(nom_.constData(), &etat) != 0)
             continue; // given back meanwhile
         // Only a regular file is ever read as a lock: a FIFO would hold the reading for ever,
         // a link to a device would never end it.
@@ -136,7 +135,7 @@ bool Verrou::prendre(int attenteMs, QString* raison) {
                                         "pas un fichier qu'il n'a pas fait")
                              .arg(nomLisible(chemin_)));
         if (perime(contenu, etat)) {
-            if (::unlink(QFile::encodeName(chemin_).constData()) == 0 || errno == ENOENT)
+            if (::unlink(nom_.constData()) == 0 || errno == ENOENT)
                 continue;
             const int e = errno;
             return echec(QStringLiteral("le verrou %1, laissé par une copie du jeu arrêtée, ne "

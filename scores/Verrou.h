@@ -3,6 +3,7 @@
 // write it at once. Written as the lock files of earlier versions were (process id, "verlo",
 // host name, a line each), so that they and this one understand each other's.
 
+#include <QByteArray>
 #include <QString>
 #include <sys/types.h>
 
@@ -27,6 +28,7 @@ public:
 
 private:
     QString chemin_;
+    QByteArray nom_; // the path as the system takes it
     int fd_ = -1;
     dev_t appareil_ = 0; // what was made, so that only it is removed
     ino_t inode_ = 0;

@@ -27,6 +27,10 @@ QStringList tirages(MotsTires& m, const EtatJeu& e, int n, double depart = 0.1,
     return mots;
 }
 
+qsizetype differents(const QStringList& mots) {
+    return QSet<QString>(mots.cbegin(), mots.cend()).size();
+}
+
 const QStringList cinq{"ARBRE", "BALLE", "CANNE", "DROIT", "ECRIT"};
 
 } // namespace
@@ -34,8 +38,7 @@ const QStringList cinq{"ARBRE", "BALLE", "CANNE", "DROIT", "ECRIT"};
 class TestOptions : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dossier;
-    QString chemin(const char* nom) const { return dossier.filePath(QString::fromUtf8(nom)); }
+    QTemporaryDir dossier; // the current folder: the files are named relative to it
 
 private slots:
     void initTestCase() { appliquerApparence(*qApp); }
@@ -47,20 +50,20 @@ private slots:
     // or the pick among the words left not uniform.
     void tourDesMots() {
         EtatJeu e = liste(cinq);
-        MotsTires m(chemin("VERLO-MOTS.DAT"));
+        MotsTires m(QStringLiteral("VERLO-MOTS.DAT"));
         for (int tour = 1; tour <= 4; ++tour) {
             const QStringList mots = tirages(m, e, 5, 0.1 * tour);
-            QCOMPARE(QSet<QString>(mots.cbegin(), mots.cend()).size(), 5);
+            QCOMPARE(differents(mots), 5);
             QVERIFY(tirages(m, e, 1, 0.1 * tour).first() != mots.last());
             tirages(m, e, 4); // the rest of that round
         }
-        MotsTires un(chemin("un.dat"));
+        MotsTires un(QStringLiteral("un.dat"));
         QCOMPARE(tirages(un, liste({"TERRE"}), 3), QStringList(3, "TERRE"));
-        MotsTires avant(chemin("M.DAT"));
+        MotsTires avant(QStringLiteral("M.DAT"));
         QCOMPARE(e.Liste_Mots(1, avant.tirer(e, 1, 0.0)).texte(), "ARBRE");
         QCOMPARE(e.Liste_Mots(1, avant.tirer(e, 1, 0.99)).texte(), "ECRIT");
         e.Liste_Mots(1, 5) = Texte5(QStringLiteral("FLEUR")); // ECRIT left the list
-        MotsTires apres(chemin("M.DAT"));                     // a new run
+        MotsTires apres(QStringLiteral("M.DAT"));             // a new run
         QCOMPARE(e.Liste_Mots(1, apres.tirer(e, 1, 0.0)).texte(), "BALLE");
         QCOMPARE(e.Liste_Mots(1, apres.tirer(e, 1, 0.99)).texte(), "FLEUR");
         QCOMPARE(e.Liste_Mots(1, apres.tirer(e, 1, 0.5)).texte(), "DROIT");
@@ -106,17 +109,17 @@ private slots:
         QFETCH(QString, lu);
         QVERIFY(shell("f=" + nom + "; " + preparation));
         if (nom.endsWith("DAT")) {
-            MotsTires m(chemin(qPrintable(nom)));
+            MotsTires m(nom);
             QStringList mots;
             const int n = lu.isEmpty() ? 5 : 4;
             // The same value each time: only the memory keeps a word from coming back.
             QVERIFY(finitSansBlocage([&] { mots = tirages(m, liste(cinq), n, 0.0, 0.0); }, 3000,
-                                     {chemin(qPrintable(nom))}));
-            QCOMPARE(QSet<QString>(mots.cbegin(), mots.cend()).size(), n);
+                                     {nom}));
+            QCOMPARE(differents(mots), n);
             QVERIFY(lu.isEmpty() || !mots.contains(lu));
             return;
         }
-        const QString fichier = chemin("verlo.conf");
+        const QString fichier = QStringLiteral("verlo.conf");
         Reglages r;
         QVERIFY(finitSansBlocage([&] { r = Lire_Reglages(fichier); }, 3000, {fichier}));
         QCOMPARE(r.couleursAdaptees, lu == "couleurs");
@@ -209,7 +212,7 @@ private slots:
     // game's first points, the Help sentences not naming
     // the colours shown, or the option not written and read back across a restart.
     void couleursAdaptees() {
-        const Emplacements lieux{"/nonexistent/S.SCO", {}, chemin("verlo.conf")};
+        const Emplacements lieux{"/nonexistent/S.SCO", {}, QStringLiteral("verlo.conf")};
         PartieDeTest p({"TERRE"}, {"SALUT"}, {"MAMAN"}, lieux);
         cliquer(p.f->Nouv_Partie);
         p.proposer(QStringLiteral("retro")); // Y G Y G -
@@ -248,7 +251,7 @@ private slots:
     // Catches the draw without repeats taken while the option is off, or the option not
     // switching it: off, the design's draw and no memory written; on, every word once.
     void tirageSansRetour() {
-        const QString memoire = chemin("VERLO-MOTS.DAT");
+        const QString memoire = QStringLiteral("VERLO-MOTS.DAT");
         PartieDeTest p(cinq, {"SALUT"}, {"MAMAN"}, {"/nonexistent/S.SCO", memoire, {}});
         p.d.hasard.valeurs = {0.99, 0.99};
         cliquer(p.f->Nouv_Partie);
